@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "model/message.h"
+#include "model/model_state.h"
+
+namespace morvane {
+
+// The largest hole layout (the third triangle) has 30 holes.
+constexpr int kMaxHoles = 32;
+
+struct Hole {
+  double X = 0.0;
+  double Y = 0.0;
+};
+
+// Holes of a part in its own frame, in the order the placing rules test them.
+// Piston holes are given without the stroke term.
+struct HoleList {
+  int Count = 0;
+  Hole Holes[kMaxHoles];
+};
+
+HoleList HolesOf(const PartRecord& part);
+// The hole-count parameter n of the layouts.
+int HoleParameter(double size);
+// Default Size of a new part of that kind; 0 for pins and pens.
+double DefaultSize(int32_t kind);
+// Snaps a pointer coordinate to the 10-pixel grid.
+double SnapToGrid(double p);
+
+// Fills the record at PartCount with a new part of that kind at the snapped
+// point and raises PartCount. Refused with a message when 49 parts are placed.
+std::optional<Message> CreatePart(ModelState& model, int32_t kind, double x, double y);
+
+int CountHolesAt(const ModelState& model, double x, double y);
+// Each returns whether at least one slot was appended. A placement that would
+// overflow a part's slots writes nothing and returns false.
+bool PlacePin(ModelState& model, int32_t state, double x, double y);
+bool PlacePen(ModelState& model, int32_t kind, double x, double y);
+int FindPinAt(const ModelState& model, double x, double y);
+int FindPenAt(const ModelState& model, double x, double y);
+int FindPinSlotOfPart(const ModelState& model, int partIndex, double x, double y);
+int FindPinIdOfPart(const ModelState& model, int partIndex, double x, double y);
+
+// The joining rules at the drop of a pin (Hatome, KoteiPin) or pen (101-104):
+// the message to show, if any.
+std::optional<Message> DropPinOrPen(ModelState& model, int32_t kind, double x, double y);
+
+// Deletes a part: later records move down, the power part index follows, and
+// the axle pins of the moved parts are renumbered to their new indices so that
+// axle numbers stay distinct and the next created part cannot reuse one.
+void RemovePart(ModelState& model, int index);
+
+}  // namespace morvane

@@ -1,0 +1,109 @@
+#include "model/edit_history.h"
+
+#include <algorithm>
+
+namespace morvane {
+
+namespace {
+
+void CopyPlacement(ModelState& model) {
+  std::copy_n(model.PartTable.begin(), model.PartCount, model.PlacementTable.begin());
+  model.PlacementSpeedIndex = model.SpeedIndex;
+  model.PlacementAngleStep = model.AngleStep;
+  model.PlacementTrackPosition = model.TrackPosition;
+}
+
+}  // namespace
+
+EditHistory::EditHistory() : slots_(kHistorySlots) {}
+
+void EditHistory::TakeSnapshot(ModelState& model) {
+  CopyPlacement(model);
+  if (current_ >= kHistorySlots - 1) {
+    return;
+  }
+  HistorySlot& slot = slots_[current_ + 1];
+  slot.Parts = model.PartTable;
+  slot.PartCount = model.PartCount;
+  slot.NextPinId = model.NextPinId;
+  slot.HasPowerPart = model.HasPowerPart;
+  slot.PowerPartIndex = model.PowerPartIndex;
+  slot.PenPlaced = model.PenPlaced;
+  top_ = current_ = current_ + 1;
+  if (current_ > 0) {
+    canUndo_ = true;
+  }
+  canRedo_ = false;
+}
+
+void EditHistory::Restore(int slot, ModelState& model) const {
+  const HistorySlot& saved = slots_[slot];
+  model.PartTable = saved.Parts;
+  model.PartCount = saved.PartCount;
+  model.NextPinId = saved.NextPinId;
+  model.HasPowerPart = saved.HasPowerPart;
+  model.PowerPartIndex = saved.PowerPartIndex;
+  model.PenPlaced = saved.PenPlaced;
+}
+
+bool EditHistory::Undo(ModelState& model) {
+  if (current_ < 1) {
+    return false;
+  }
+  Restore(current_ - 1, model);
+  --current_;
+  canUndo_ = current_ > 0;
+  canRedo_ = true;
+  return true;
+}
+
+bool EditHistory::Redo(ModelState& model) {
+  if (current_ == top_) {
+    return false;
+  }
+  Restore(current_ + 1, model);
+  ++current_;
+  canRedo_ = current_ != top_;
+  canUndo_ = true;
+  return true;
+}
+
+void EditHistory::Clear() {
+  top_ = current_ = -1;
+  canUndo_ = canRedo_ = false;
+}
+
+void RestorePlacement(ModelState& model) {
+  std::copy_n(model.PlacementTable.begin(), model.PartCount, model.PartTable.begin());
+  model.SpeedIndex = model.PlacementSpeedIndex;
+  model.AngleStep = model.PlacementAngleStep;
+  SetTrackPositionQuietly(model, model.PlacementTrackPosition);
+}
+
+void ResetModel(ModelState& model, EditHistory& history, DocumentNames& names) {
+  for (PartRecord& part : model.PartTable) {
+    part.PinCount = 0;
+    part.PenCount = 0;
+  }
+  history.Clear();
+  model.PartCount = 0;
+  model.NextPinId = kFirstPalettePinId;
+  model.HasPowerPart = false;
+  model.PowerPartIndex = -1;
+  model.PenPlaced = {};
+  model.SpeedIndex = kDefaultSpeedIndex;
+  model.AngleStep = kDefaultAngleStep;
+  model.PowerPosition = 0;
+  SetTrackPositionQuietly(model, 0);
+  names.LastModelName.clear();
+}
+
+void MoveAllParts(ModelState& model, EditHistory& history, double dx, double dy) {
+  for (int i = 0; i < model.PartCount; ++i) {
+    model.PartTable[i].X += dx;
+    model.PartTable[i].Y += dy;
+  }
+  history.TakeSnapshot(model);
+}
+
+}  // namespace morvane

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "model/document_names.h"
+#include "model/message.h"
+#include "model/model_state.h"
+
+namespace morvane {
+
+inline constexpr std::string_view kModelFileHeader = "Morvane Data File Version 1.0";
+inline constexpr std::string_view kModelExtension = ".mvd";
+
+enum class ReadStatus { Ok, Unreadable, Broken };
+
+struct ReadResult {
+  ReadStatus Status = ReadStatus::Ok;
+  std::optional<Message> Error;  // the read-failure or broken-file message
+};
+
+// The lines of a model file, CR LF separated, ready to be written in one piece.
+std::string FormatModelText(const ModelState& model);
+
+// Parses model text into `model`. The text is parsed into a fresh model first,
+// so on failure `model` is exactly as it was.
+ReadResult ParseModelText(std::string_view text, ModelState& model);
+ReadResult ReadModelFile(const std::string& path, ModelState& model);
+
+// Writes through a temporary file in the same folder and renames it over the
+// target, so a failed save never destroys the previous file.
+std::optional<Message> WriteModelFile(const std::string& path, const ModelState& model);
+
+// The name the save dialog proposes: the last model's name, or the first of
+// "NewData", "NewData(1)", ... (Japanese "新規", "新規(1)", ...) for which no
+// file with that extension exists in the folder.
+std::string ProposeFileName(const DocumentNames& names, std::string_view extension, int uiLanguage,
+                            const std::function<bool(const std::string&)>& fileExists);
+
+// The chosen name with the extension appended unless it already ends in it
+// (any letter case).
+std::string WithExtension(const std::string& chosen, std::string_view extension);
+
+// Remembers the folder (with its trailing separator) and name of a chosen file.
+void RememberFileName(DocumentNames& names, const std::string& path);
+
+}  // namespace morvane

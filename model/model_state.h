@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/part_record.h"
+
+namespace morvane {
+
+constexpr int kFirstPalettePinId = 101;
+constexpr int kDefaultSpeedIndex = 2;
+constexpr int kDefaultAngleStep = 40;
+constexpr int kTrackMax = 7200;
+
+// Angle steps of the five speeds, fastest first.
+constexpr std::array<int32_t, 5> kAngleSteps = {80, 60, 40, 20, 10};
+
+// The whole mechanism: the three part tables and the counters beside them.
+struct ModelState {
+  Table PartTable{};
+  Table PlacementTable{};
+  Table WorkTable{};
+
+  int32_t PartCount = 0;
+  int32_t NextPinId = kFirstPalettePinId;
+  bool HasPowerPart = false;
+  int32_t PowerPartIndex = -1;
+  std::array<bool, 4> PenPlaced{};
+  int32_t PowerPosition = 0;
+  int32_t AngleStep = kDefaultAngleStep;
+  int32_t TrackPosition = 0;
+  int32_t SpeedIndex = kDefaultSpeedIndex;
+  int32_t PlacementSpeedIndex = 0;
+  int32_t PlacementAngleStep = 0;
+  int32_t PlacementTrackPosition = 0;
+
+  // Cleared whenever the program itself sets the track position, so that the
+  // drive does not act on that change.
+  bool TrackEventsEnabled = true;
+};
+
+// The one model of the running program. Functions take the model they work on
+// as a parameter; only the windows and the command-line tool reach for this.
+ModelState& Model();
+
+// Sets the track position on behalf of the program, not the user.
+void SetTrackPositionQuietly(ModelState& model, int32_t position);
+
+}  // namespace morvane

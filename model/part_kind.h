@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+
+namespace morvane {
+
+// Kind codes are stored in model files, so their values never change.
+enum PartKind : int32_t {
+  DiskActive1 = 11,
+  DiskActive2 = 12,
+  DiskActive3 = 13,
+  RodActive1 = 15,
+  RodActive2 = 16,
+  DiskPassive1 = 21,
+  DiskPassive2 = 22,
+  DiskPassive3 = 23,
+  RodPassive1 = 31,
+  RodPassive2 = 32,
+  RodPassive3 = 33,
+  RodPassive4 = 34,
+  RodPassive5 = 35,
+  RodPassive6 = 36,
+  Triangle1 = 41,
+  Triangle2 = 42,
+  Triangle3 = 43,
+  Lgata1 = 51,
+  Lgata2 = 52,
+  Lgata3 = 53,
+  Hatome = 61,
+  KoteiPin = 62,
+  PistonActive = 91,
+  PistonPassive = 92,
+  PenBlack = 101,
+  PenRed = 102,
+  PenBlue = 103,
+  PenGreen = 104,
+};
+
+// The rest of the program treats code ranges as classes of parts.
+constexpr bool IsPowerPart(int32_t kind) { return kind < 20 || kind == PistonActive; }
+constexpr bool IsDisk(int32_t kind) { return (kind >= 11 && kind <= 13) || (kind >= 21 && kind <= 29); }
+constexpr bool IsPowerDisk(int32_t kind) { return kind >= 11 && kind <= 13; }
+constexpr bool IsPowerRod(int32_t kind) { return kind == RodActive1 || kind == RodActive2; }
+constexpr bool IsRod(int32_t kind) { return kind >= 31 && kind <= 39; }
+constexpr bool IsTriangle(int32_t kind) { return kind >= 41 && kind <= 49; }
+constexpr bool IsLgata(int32_t kind) { return kind >= 51 && kind <= 59; }
+constexpr bool IsPin(int32_t kind) { return kind == Hatome || kind == KoteiPin; }
+constexpr bool IsPiston(int32_t kind) { return kind >= 90 && kind <= 99; }
+constexpr bool IsPen(int32_t kind) { return kind >= 101; }
+// Disks and power rods are created with an axle pin in slot 0.
+constexpr bool HasAxle(int32_t kind) { return IsDisk(kind) || IsPowerRod(kind); }
+
+// Pen colours in the order of the PenPlaced flags and the locus lists.
+constexpr int kPenColours = 4;
+constexpr int PenColourIndex(int32_t penKind) { return penKind - PenBlack; }
+constexpr bool IsPenColour(int32_t code) { return code >= PenBlack && code <= PenGreen; }
+
+}  // namespace morvane
