@@ -1,0 +1,64 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/message.h"
+#include "model/model_state.h"
+
+namespace morvane::cli {
+
+enum ExitCode : int {
+  kExitOk = 0,
+  kExitBadModel = 2,
+  kExitRefused = 3,
+  kExitUsage = 64,
+};
+
+struct CliContext {
+  int UiLanguage = 0;
+  std::ostream& Out;
+  std::ostream& Err;
+
+  std::string_view Text(const Message& message) const { return TextFor(message, UiLanguage); }
+};
+
+// One subcommand: its name, its usage line (after "morvane-cli "), a one-line
+// summary for --help, and the function that runs it with the arguments that
+// follow the name.
+struct Command {
+  std::string_view Name;
+  std::string_view Usage;
+  std::string_view Summary;
+  int (*Run)(const std::vector<std::string>& args, CliContext& context);
+};
+
+const std::vector<Command>& Commands();
+
+// Prints "usage: morvane-cli <usage>" on stderr and returns kExitUsage.
+int UsageError(const Command& command, CliContext& context, std::string_view problem);
+
+// Reads a model file; on failure prints the message on stderr and returns false.
+bool LoadModel(const std::string& path, ModelState& model, CliContext& context);
+
+// Options of the form "--name value"; the first argument that is not an option
+// is the positional one.
+struct ParsedArgs {
+  std::vector<std::string> Positional;
+  std::vector<std::pair<std::string, std::string>> Options;
+
+  std::optional<std::string> Option(std::string_view name) const;
+};
+
+// Splits args into positional arguments and the allowed "--name value" options;
+// returns nullopt with `problem` set on an unknown or incomplete option.
+std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
+                                    const std::vector<std::string_view>& allowed, std::string& problem);
+
+// Parses a whole decimal integer; nullopt for anything else.
+std::optional<int> ParseInt(std::string_view text);
+
+}  // namespace morvane::cli
