@@ -32,11 +32,12 @@ struct CliContext {
 struct Command {
   std::string_view Name;
   std::string_view Usage;
-  std::string_view Summary;
+  Message Summary;
   int (*Run)(const std::vector<std::string>& args, CliContext& context);
 };
 
 const std::vector<Command>& Commands();
+const Command& FindCommand(std::string_view name);
 
 // Prints "usage: morvane-cli <usage>" on stderr and returns kExitUsage.
 int UsageError(const Command& command, CliContext& context, std::string_view problem);
@@ -54,9 +55,15 @@ struct ParsedArgs {
 };
 
 // Splits args into positional arguments and the allowed "--name value" options;
-// returns nullopt with `problem` set on an unknown or incomplete option.
+// returns nullopt with `problem` describing an unknown or incomplete option.
 std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
-                                    const std::vector<std::string_view>& allowed, std::string& problem);
+                                    const std::vector<std::string_view>& allowed, const CliContext& context,
+                                    std::string& problem);
+
+// The one model-file argument of commands that take nothing else; on a
+// problem prints the usage and returns nullopt.
+std::optional<std::string> SingleModelArgument(const std::vector<std::string>& args, const Command& command,
+                                               CliContext& context);
 
 // Parses a whole decimal integer; nullopt for anything else.
 std::optional<int> ParseInt(std::string_view text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace morvane {
 
@@ -54,5 +55,46 @@ constexpr bool HasAxle(int32_t kind) { return IsDisk(kind) || IsPowerRod(kind); 
 constexpr int kPenColours = 4;
 constexpr int PenColourIndex(int32_t penKind) { return penKind - PenBlack; }
 constexpr bool IsPenColour(int32_t code) { return code >= PenBlack && code <= PenGreen; }
+
+// The code's name as it appears in PartKind; empty for unknown codes.
+constexpr std::string_view PartKindName(int32_t kind) {
+  switch (kind) {
+    case DiskActive1: return "DiskActive1";
+    case DiskActive2: return "DiskActive2";
+    case DiskActive3: return "DiskActive3";
+    case RodActive1: return "RodActive1";
+    case RodActive2: return "RodActive2";
+    case DiskPassive1: return "DiskPassive1";
+    case DiskPassive2: return "DiskPassive2";
+    case DiskPassive3: return "DiskPassive3";
+    case RodPassive1: return "RodPassive1";
+    case RodPassive2: return "RodPassive2";
+    case RodPassive3: return "RodPassive3";
+    case RodPassive4: return "RodPassive4";
+    case RodPassive5: return "RodPassive5";
+    case RodPassive6: return "RodPassive6";
+    case Triangle1: return "Triangle1";
+    case Triangle2: return "Triangle2";
+    case Triangle3: return "Triangle3";
+    case Lgata1: return "Lgata1";
+    case Lgata2: return "Lgata2";
+    case Lgata3: return "Lgata3";
+    case Hatome: return "Hatome";
+    case KoteiPin: return "KoteiPin";
+    case PistonActive: return "PistonActive";
+    case PistonPassive: return "PistonPassive";
+    case PenBlack: return "PenBlack";
+    case PenRed: return "PenRed";
+    case PenBlue: return "PenBlue";
+    case PenGreen: return "PenGreen";
+    default: return "";
+  }
+}
+
+// Lower-case colour names in the order of the pen colours.
+constexpr std::string_view PenColourName(int32_t penKind) {
+  constexpr std::string_view names[kPenColours] = {"black", "red", "blue", "green"};
+  return IsPenColour(penKind) ? names[PenColourIndex(penKind)] : std::string_view();
+}
 
 }  // namespace morvane

@@ -1,0 +1,22 @@
+#include <memory>
+
+#include "cli/cli_texts.h"
+#include "cli/commands.h"
+
+namespace morvane::cli {
+
+int RunCheck(const std::vector<std::string>& args, CliContext& context) {
+  const auto path = SingleModelArgument(args, FindCommand("check"), context);
+  if (!path) {
+    return kExitUsage;
+  }
+  auto model = std::make_unique<ModelState>();
+  if (!LoadModel(*path, *model, context)) {
+    return kExitBadModel;
+  }
+  context.Out << *path << ": " << context.Text(texts::Sound) << " (" << context.Text(texts::PartsLabel) << ' '
+              << model->PartCount << ")\n";
+  return kExitOk;
+}
+
+}  // namespace morvane::cli

@@ -1,0 +1,94 @@
+#include "cli/cli_command.h"
+
+#include <charconv>
+
+#include "cli/cli_texts.h"
+#include "model/model_file.h"
+
+namespace morvane::cli {
+
+const Command& FindCommand(std::string_view name) {
+  for (const Command& command : Commands()) {
+    if (command.Name == name) {
+      return command;
+    }
+  }
+  return Commands().front();
+}
+
+
+int UsageError(const Command& command, CliContext& context, std::string_view problem) {
+  if (!problem.empty()) {
+    context.Err << "morvane-cli " << command.Name << ": " << problem << '\n';
+  }
+  context.Err << context.Text(texts::Usage) << ": morvane-cli " << command.Usage << '\n';
+  return kExitUsage;
+}
+
+bool LoadModel(const std::string& path, ModelState& model, CliContext& context) {
+  const ReadResult result = ReadModelFile(path, model);
+  if (result.Status == ReadStatus::Ok) {
+    return true;
+  }
+  context.Err << path << ": " << context.Text(*result.Error) << '\n';
+  return false;
+}
+
+std::optional<std::string> ParsedArgs::Option(std::string_view name) const {
+  std::optional<std::string> value;
+  for (const auto& [key, given] : Options) {
+    if (key == name) {
+      value = given;
+    }
+  }
+  return value;
+}
+
+std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
+                                    const std::vector<std::string_view>& allowed, const CliContext& context,
+                                    std::string& problem) {
+  ParsedArgs parsed;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg.size() < 2 || arg[0] != '-') {
+      parsed.Positional.push_back(arg);
+      continue;
+    }
+    bool known = false;
+    for (std::string_view name : allowed) {
+      known = known || arg == name;
+    }
+    if (!known || i + 1 >= args.size()) {
+      problem = std::string(context.Text(known ? texts::MissingValue : texts::UnknownOption)) + ": " + arg;
+      return std::nullopt;
+    }
+    parsed.Options.emplace_back(arg, args[++i]);
+  }
+  return parsed;
+}
+
+std::optional<std::string> SingleModelArgument(const std::vector<std::string>& args, const Command& command,
+                                               CliContext& context) {
+  std::string problem;
+  const auto parsed = ParseArgs(args, {}, context, problem);
+  if (parsed && parsed->Positional.size() == 1) {
+    return parsed->Positional[0];
+  }
+  if (parsed) {
+    problem = std::string(context.Text(parsed->Positional.empty() ? texts::MissingModel : texts::TooManyArguments));
+  }
+  UsageError(command, context, problem);
+  return std::nullopt;
+}
+
+std::optional<int> ParseInt(std::string_view text) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+}  // namespace morvane::cli

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/cli_command.h"
+
+namespace morvane::cli {
+
+// One function per subcommand, each in its own file.
+int RunInfo(const std::vector<std::string>& args, CliContext& context);
+int RunCheck(const std::vector<std::string>& args, CliContext& context);
+
+}  // namespace morvane::cli

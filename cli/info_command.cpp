@@ -1,0 +1,88 @@
+#include <memory>
+
+#include "cli/cli_texts.h"
+#include "cli/commands.h"
+#include "model/number_format.h"
+#include "model/part_kind.h"
+#include "solver/geometry.h"
+
+namespace morvane::cli {
+
+namespace {
+
+std::string Coordinates(double x, double y) { return "(" + FormatGeneral(x) + ", " + FormatGeneral(y) + ")"; }
+
+void PrintCounters(const ModelState& model, CliContext& context) {
+  std::ostream& out = context.Out;
+  out << context.Text(texts::PartsLabel) << ": " << model.PartCount << '\n'
+      << context.Text(texts::NextPinLabel) << ": " << model.NextPinId << '\n'
+      << context.Text(texts::PowerPartLabel) << ": ";
+  if (model.HasPowerPart) {
+    out << model.PowerPartIndex << ' ' << PartKindName(model.PartTable[model.PowerPartIndex].Kind) << '\n';
+  } else {
+    out << context.Text(texts::NoPowerPart) << '\n';
+  }
+  out << context.Text(texts::PensLabel) << ':';
+  for (int c = 0; c < kPenColours; ++c) {
+    if (model.PenPlaced[c]) {
+      out << ' ' << PenColourName(PenBlack + c);
+    }
+  }
+  out << '\n'
+      << context.Text(texts::TrackLabel) << ": " << model.TrackPosition << ", "
+      << context.Text(texts::PowerPositionLabel) << ": " << model.PowerPosition << ", "
+      << context.Text(texts::AngleStepLabel) << ": " << model.AngleStep << ", "
+      << context.Text(texts::SpeedLabel) << ": " << model.SpeedIndex << '\n'
+      << context.Text(texts::PlacementLabel) << ": " << context.Text(texts::TrackLabel) << ' '
+      << model.PlacementTrackPosition << ", " << context.Text(texts::AngleStepLabel) << ' '
+      << model.PlacementAngleStep << ", " << context.Text(texts::SpeedLabel) << ' ' << model.PlacementSpeedIndex
+      << '\n';
+}
+
+void PrintPart(const PartRecord& part, int index, CliContext& context) {
+  std::ostream& out = context.Out;
+  const std::string_view name = PartKindName(part.Kind);
+  out << '[' << index << "] " << (name.empty() ? std::to_string(part.Kind) : std::string(name)) << ' '
+      << Coordinates(part.X, part.Y) << ' ' << context.Text(texts::AngleLabel) << ' ' << FormatGeneral(part.Angle)
+      << ' ' << context.Text(texts::SizeLabel) << ' ' << FormatGeneral(part.Size);
+  if (!part.Visible) {
+    out << ' ' << context.Text(texts::Hidden);
+  }
+  if (part.Selected) {
+    out << ' ' << context.Text(texts::SelectedLabel);
+  }
+  out << '\n';
+  for (int s = 0; s < part.PinCount; ++s) {
+    const Point p = PinWorld(part, s);
+    out << "    " << context.Text(texts::PinLabel) << ' ' << part.PinId[s] << ' '
+        << context.Text(part.PinState[s] == 0 ? texts::Movable : texts::Fixed) << ' ' << Coordinates(p.X, p.Y)
+        << '\n';
+  }
+  for (int s = 0; s < part.PenCount; ++s) {
+    const Point p = PenWorld(part, s);
+    const std::string_view colour = PenColourName(part.PenColor[s]);
+    out << "    " << context.Text(texts::PenLabel) << ' '
+        << (colour.empty() ? std::to_string(part.PenColor[s]) : std::string(colour)) << ' '
+        << Coordinates(p.X, p.Y) << '\n';
+  }
+}
+
+}  // namespace
+
+int RunInfo(const std::vector<std::string>& args, CliContext& context) {
+  const auto path = SingleModelArgument(args, FindCommand("info"), context);
+  if (!path) {
+    return kExitUsage;
+  }
+  auto model = std::make_unique<ModelState>();
+  if (!LoadModel(*path, *model, context)) {
+    return kExitBadModel;
+  }
+  PrintCounters(*model, context);
+  for (int i = 0; i < model->PartCount; ++i) {
+    PrintPart(model->PartTable[i], i, context);
+  }
+  return kExitOk;
+}
+
+}  // namespace morvane::cli

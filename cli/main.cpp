@@ -1,0 +1,82 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_command.h"
+#include "cli/cli_texts.h"
+#include "model/message.h"
+
+namespace {
+
+using morvane::cli::CliContext;
+
+void PrintHelp(CliContext& context) {
+  std::ostream& out = context.Out;
+  out << context.Text(morvane::cli::texts::Usage) << ": morvane-cli [--lang ja|en] <command> ...\n\n"
+      << context.Text(morvane::cli::texts::Commands) << ":\n";
+  for (const morvane::cli::Command& command : morvane::cli::Commands()) {
+    out << "  " << command.Usage << "\n      " << context.Text(command.Summary) << '\n';
+  }
+  out << '\n' << context.Text(morvane::cli::texts::Options) << ":\n"
+      << "  --help      " << context.Text(morvane::cli::texts::HelpOption) << '\n'
+      << "  --version   " << context.Text(morvane::cli::texts::VersionOption) << '\n'
+      << "  --lang L    " << context.Text(morvane::cli::texts::LangOption) << "\n\n"
+      << context.Text(morvane::cli::texts::ExitCodes) << '\n';
+}
+
+int TopLevelUsage(CliContext& context, const std::string& problem) {
+  context.Err << "morvane-cli: " << problem << '\n'
+              << context.Text(morvane::cli::texts::Usage) << ": morvane-cli [--lang ja|en] <command> ... (--help)\n";
+  return morvane::cli::kExitUsage;
+}
+
+// Takes "--lang ja|en" out of the arguments wherever it stands.
+bool ExtractLanguage(std::vector<std::string>& args, CliContext& context, std::string& problem) {
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] != "--lang") {
+      continue;
+    }
+    if (i + 1 >= args.size() || (args[i + 1] != "ja" && args[i + 1] != "en")) {
+      problem = "--lang ja|en";
+      return false;
+    }
+    context.UiLanguage = args[i + 1] == "ja" ? morvane::kJapaneseLocale : 0;
+    args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+    --i;
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  CliContext context{0, std::cout, std::cerr};
+  std::string problem;
+  if (!ExtractLanguage(args, context, problem)) {
+    return TopLevelUsage(context, problem);
+  }
+  if (args.empty()) {
+    return TopLevelUsage(context, std::string(context.Text(morvane::cli::texts::UnknownCommand)));
+  }
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    PrintHelp(context);
+    return morvane::cli::kExitOk;
+  }
+  if (args[0] == "--version") {
+    context.Out << "morvane-cli " << MORVANE_VERSION << '\n';
+    return morvane::cli::kExitOk;
+  }
+  for (const morvane::cli::Command& command : morvane::cli::Commands()) {
+    if (command.Name == args[0]) {
+      const std::vector<std::string> rest(args.begin() + 1, args.end());
+      if (rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h")) {
+        context.Out << context.Text(morvane::cli::texts::Usage) << ": morvane-cli " << command.Usage << '\n'
+                    << "    " << context.Text(command.Summary) << '\n';
+        return morvane::cli::kExitOk;
+      }
+      return command.Run(rest, context);
+    }
+  }
+  return TopLevelUsage(context, std::string(context.Text(morvane::cli::texts::UnknownCommand)) + ": " + args[0]);
+}
