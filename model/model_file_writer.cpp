@@ -1,0 +1,63 @@
+#include <cstdlib>
+#include <string>
+
+#include "model/file_io.h"
+#include "model/messages.h"
+#include "model/model_file.h"
+#include "model/model_file_layout.h"
+#include "model/number_format.h"
+
+namespace morvane {
+
+namespace {
+
+constexpr std::string_view kHyphenLine = "------------------------------------";
+constexpr std::string_view kLineEnd = "\r\n";
+
+class LineWriter {
+ public:
+  bool Header() {
+    Line(kHyphenLine);
+    Line(kModelFileHeader);
+    Line(kHyphenLine);
+    return true;
+  }
+  bool Integer(int32_t value) { return Line(std::to_string(value)); }
+  bool Number(double value) { return Line(FormatGeneral(value)); }
+  bool Boolean(bool value) { return Line(value ? "True" : "False"); }
+  // A count beyond its slots means the model in memory is already damaged;
+  // writing on would read past the table, so the program stops here.
+  bool Count(int32_t value, int capacity) {
+    if (value < 0 || value > capacity) {
+      std::abort();
+    }
+    return Integer(value);
+  }
+
+  std::string Text;
+
+ private:
+  bool Line(std::string_view line) {
+    Text += line;
+    Text += kLineEnd;
+    return true;
+  }
+};
+
+}  // namespace
+
+// Every line, the last one included, ends with CR LF.
+std::string FormatModelText(const ModelState& model) {
+  LineWriter lines;
+  WalkModel(model, lines);
+  return std::move(lines.Text);
+}
+
+std::optional<Message> WriteModelFile(const std::string& path, const ModelState& model) {
+  if (!WriteFileAtomically(path, FormatModelText(model))) {
+    return messages::WriteFailed;
+  }
+  return std::nullopt;
+}
+
+}  // namespace morvane
