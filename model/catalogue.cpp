@@ -141,6 +141,16 @@ std::optional<Message> CreatePart(ModelState& model, int32_t kind, double x, dou
   return std::nullopt;
 }
 
+void FinishPartDrop(ModelState& model, int index) {
+  PartRecord& part = model.PartTable[index];
+  if (IsPowerPart(part.Kind)) {
+    model.HasPowerPart = true;
+    model.PowerPartIndex = index;
+    SetTrackPositionQuietly(model, part.Kind == PistonActive ? 900 : 0);
+  }
+  part.Selected = false;
+}
+
 int CountHolesAt(const ModelState& model, double x, double y) {
   int count = 0;
   ForEachHoleAt(model, x, y, [&](int, const Hole&) { ++count; });

@@ -35,6 +35,11 @@ double SnapToGrid(double p);
 // point and raises PartCount. Refused with a message when 49 parts are placed.
 std::optional<Message> CreatePart(ModelState& model, int32_t kind, double x, double y);
 
+// Completes the drop of a newly created part on the canvas: a power part
+// becomes the model's power part with its track position (900 for the power
+// piston, its default phase), and the part is no longer selected.
+void FinishPartDrop(ModelState& model, int index);
+
 int CountHolesAt(const ModelState& model, double x, double y);
 // Each returns whether at least one slot was appended. A placement that would
 // overflow a part's slots writes nothing and returns false.
