@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QImage>
+#include <functional>
+
+namespace morvane::view {
+
+constexpr int kCanvasWidth = 1280;
+constexpr int kCanvasHeight = 960;
+
+// The hidden pictures behind the canvas, made once when the main window is
+// first shown. All three are 1280 x 960 in QImage::Format_RGB32.
+struct CanvasPictures {
+  // The empty canvas: white with a grey dot every 10 pixels.
+  QImage imgClearDot;
+  // The back buffer every frame is drawn into.
+  QImage imgTemp;
+  // Every pixel of a part body holds the part's table index as its red value
+  // (green and blue 0); white where no part is.
+  QImage PartIndexBitmap;
+};
+
+CanvasPictures MakeCanvasPictures();
+
+// The three steps of every redraw: PrepareCanvas, RenderAll (render_scene.h),
+// PresentCanvas. Prepare restores the background with one picture copy, lets
+// the windows handle pending messages and clears the part-index picture.
+void PrepareCanvas(CanvasPictures& pictures, const std::function<void()>& processPendingMessages = {});
+// Copies the back buffer into the visible canvas.
+void PresentCanvas(const CanvasPictures& pictures, QImage& display);
+
+// The part whose body covers the canvas pixel, or -1 for none and for points
+// outside the canvas. Valid from the end of a render until the next prepare.
+int PartIndexAt(const CanvasPictures& pictures, int x, int y);
+
+}  // namespace morvane::view
