@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "model/messages.h"
+#include "model/model_file.h"
+
+namespace morvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kData = fs::path(MORVANE_SOURCE_DIR) / "tests/data";
+
+std::vector<unsigned char> BytesOf(const ModelState& model) {
+  std::vector<unsigned char> bytes(sizeof model);
+  std::memcpy(bytes.data(), &model, sizeof model);
+  return bytes;
+}
+
+TEST(MalformedFiles, SampleReadsAndWritesBackUnchanged) {
+  const fs::path sample = kData / "model_file/linkage.mvd";
+  auto model = std::make_unique<ModelState>();
+  ASSERT_EQ(ReadModelFile(sample.string(), *model).Status, ReadStatus::Ok);
+  std::ifstream in(sample, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  EXPECT_EQ(FormatModelText(*model), bytes.str());
+}
+
+// Every damaged copy of the sample is refused as broken, and the model that
+// was loaded before keeps every byte.
+TEST(MalformedFiles, EachIsRefusedAndTheLoadedModelKept) {
+  auto model = std::make_unique<ModelState>();
+  ASSERT_EQ(ReadModelFile((kData / "model_file/linkage.mvd").string(), *model).Status, ReadStatus::Ok);
+  const std::vector<unsigned char> before = BytesOf(*model);
+  int files = 0;
+  for (const fs::directory_entry& entry : fs::directory_iterator(kData / "malformed")) {
+    if (entry.path().extension() != kModelExtension) {
+      continue;
+    }
+    ++files;
+    std::memcpy(static_cast<void*>(model.get()), before.data(), before.size());
+    const ReadResult result = ReadModelFile(entry.path().string(), *model);
+    EXPECT_EQ(result.Status, ReadStatus::Broken) << entry.path().filename();
+    EXPECT_EQ(result.Error, messages::FileBroken) << entry.path().filename();
+    EXPECT_TRUE(BytesOf(*model) == before) << entry.path().filename() << " changed the model";
+  }
+  EXPECT_GE(files, 20);
+}
+
+}  // namespace
+}  // namespace morvane

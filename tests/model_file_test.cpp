@@ -1,0 +1,287 @@
+#include "model/model_file.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "model/catalogue.h"
+#include "model/messages.h"
+#include "model/part_kind.h"
+
+namespace morvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern = (fs::temp_directory_path() / "morvane-file-XXXXXX").string();
+    path_ = mkdtemp(pattern.data());
+  }
+  ~TempFolder() { fs::remove_all(path_); }
+  fs::path operator/(const std::string& name) const { return path_ / name; }
+  size_t EntryCount() const { return std::distance(fs::directory_iterator(path_), fs::directory_iterator()); }
+
+ private:
+  fs::path path_;
+};
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+size_t CountLines(const std::string& text) {
+  size_t lines = 0;
+  for (size_t pos = text.find("\r\n"); pos != std::string::npos; pos = text.find("\r\n", pos + 2)) {
+    ++lines;
+  }
+  return lines;
+}
+
+void Create(ModelState& model, int32_t kind, double x, double y) { ASSERT_FALSE(CreatePart(model, kind, x, y)); }
+
+void Drop(ModelState& model, int32_t kind, double x, double y) { ASSERT_FALSE(DropPinOrPen(model, kind, x, y)); }
+
+void SnapshotPlacement(ModelState& model) { model.PlacementTable = model.PartTable; }
+
+// A small power disk with a red pen, turned after its placement was recorded.
+std::unique_ptr<ModelState> DiskWithPen() {
+  auto model = std::make_unique<ModelState>();
+  Create(*model, DiskActive1, 100, 200);
+  Drop(*model, PenRed, 100, 170);
+  model->HasPowerPart = true;
+  model->PowerPartIndex = 0;
+  model->PlacementSpeedIndex = 3;
+  model->PlacementAngleStep = 20;
+  model->PlacementTrackPosition = 7200;
+  SnapshotPlacement(*model);
+  model->PartTable[0].Angle = 0.1 + 0.2;
+  model->PartTable[0].Spare = -0.25;
+  model->PartTable[0].Mobility = 1;
+  model->PowerPosition = 3;
+  model->TrackPosition = 3;
+  return model;
+}
+
+// A crank, coupler and rocker with pins of both kinds, pens and odd angles.
+std::unique_ptr<ModelState> Linkage() {
+  auto model = std::make_unique<ModelState>();
+  Create(*model, DiskActive2, 300, 300);
+  Create(*model, RodPassive1, 300, 250);
+  Create(*model, RodPassive2, 460, 250);
+  Drop(*model, Hatome, 300, 250);
+  Drop(*model, Hatome, 460, 250);
+  Drop(*model, KoteiPin, 700, 250);
+  Drop(*model, PenBlue, 380, 250);
+  Drop(*model, PenGreen, 500, 250);
+  model->HasPowerPart = true;
+  model->PowerPartIndex = 0;
+  SnapshotPlacement(*model);
+  model->PartTable[1].Angle = -33.690067525979785;
+  model->PartTable[2].X = 1e-7;
+  model->PartTable[2].Y = 2e15 / 3;
+  return model;
+}
+
+TEST(ModelFile, SmallModelIsWrittenLineByLine) {
+  const std::string expected =
+      "------------------------------------\r\n"
+      "Morvane Data File Version 1.0\r\n"
+      "------------------------------------\r\n"
+      "1\r\n101\r\nTrue\r\n0\r\n"
+      "False\r\nTrue\r\nFalse\r\nFalse\r\n"
+      "3\r\n3\r\n2\r\n40\r\n3\r\n20\r\n7200\r\n"
+      // PartTable: kind, x, y, size, spare, angle, pins, pens, mobility,
+      // selected, visible, settled, then the axle pin and the pen.
+      "11\r\n100\r\n200\r\n80\r\n-0.25\r\n0.3\r\n1\r\n1\r\n1\r\nTrue\r\nTrue\r\n0\r\n"
+      "1\r\n0\r\n0\r\n0\r\n"
+      "102\r\n0\r\n-30\r\n"
+      // PlacementTable.
+      "11\r\n100\r\n200\r\n80\r\n0\r\n0\r\n1\r\n1\r\n0\r\nTrue\r\nTrue\r\n0\r\n"
+      "1\r\n0\r\n0\r\n0\r\n"
+      "102\r\n0\r\n-30\r\n";
+  EXPECT_EQ(FormatModelText(*DiskWithPen()), expected);
+}
+
+TEST(ModelFile, EmptyModelIsEighteenLinesAndReadsBackEmpty) {
+  const auto empty = std::make_unique<ModelState>();
+  const std::string text = FormatModelText(*empty);
+  EXPECT_EQ(text,
+            "------------------------------------\r\nMorvane Data File Version 1.0\r\n"
+            "------------------------------------\r\n"
+            "0\r\n101\r\nFalse\r\n-1\r\nFalse\r\nFalse\r\nFalse\r\nFalse\r\n0\r\n0\r\n2\r\n40\r\n0\r\n0\r\n0\r\n");
+  EXPECT_EQ(CountLines(text), 18u);
+
+  auto model = Linkage();
+  model->WorkTable = model->PartTable;
+  ASSERT_EQ(ParseModelText(text, *model).Status, ReadStatus::Ok);
+  EXPECT_EQ(FormatModelText(*model), text);
+  EXPECT_EQ(model->PartTable, empty->PartTable) << "records beyond the count must be as in a fresh model";
+  EXPECT_EQ(model->PlacementTable, empty->PlacementTable);
+  EXPECT_EQ(model->WorkTable, empty->WorkTable);
+  EXPECT_TRUE(model->TrackEventsEnabled);
+}
+
+TEST(ModelFile, RodWithThreePinsAndAPenIsTwentySevenLines) {
+  auto model = std::make_unique<ModelState>();
+  Create(*model, RodPassive1, 100, 100);
+  for (double x : {100, 120, 140}) {
+    Drop(*model, KoteiPin, x, 100);
+  }
+  Drop(*model, PenBlack, 160, 100);
+  SnapshotPlacement(*model);
+  EXPECT_EQ(CountLines(FormatModelText(*model)), 18u + 2 * 27);
+}
+
+// As many parts as a model may hold.
+std::unique_ptr<ModelState> FullOfRods() {
+  auto model = std::make_unique<ModelState>();
+  for (int i = 0; i < kMaxParts; ++i) {
+    Create(*model, RodPassive1, 20.0 * i, 10.0 * i);
+  }
+  Drop(*model, PenRed, 0, 0);
+  SnapshotPlacement(*model);
+  return model;
+}
+
+TEST(ModelFile, RoundTripThroughFilesIsByteIdentical) {
+  TempFolder folder;
+  const fs::path path = folder / "model.mvd";
+  for (const auto& original : {Linkage(), DiskWithPen(), FullOfRods()}) {
+    ASSERT_FALSE(WriteModelFile(path.string(), *original));
+    const std::string written = ReadBytes(path);
+    EXPECT_EQ(written, FormatModelText(*original));
+
+    auto read = std::make_unique<ModelState>();
+    ASSERT_EQ(ReadModelFile(path.string(), *read).Status, ReadStatus::Ok);
+    ASSERT_FALSE(WriteModelFile(path.string(), *read));
+    EXPECT_EQ(ReadBytes(path), written);
+    EXPECT_EQ(read->PartCount, original->PartCount);
+    EXPECT_EQ(read->PlacementTable, original->PlacementTable);
+  }
+  EXPECT_EQ(folder.EntryCount(), 1u) << "no temporary may be left behind";
+}
+
+TEST(ModelFile, ReaderToleratesOtherLineEndsBooleanSpellingsAndDecoration) {
+  const auto original = Linkage();
+  const std::string text = FormatModelText(*original);
+  auto replaceAll = [](std::string s, const std::string& from, const std::string& to) {
+    for (size_t pos = s.find(from); pos != std::string::npos; pos = s.find(from, pos + to.size())) {
+      s.replace(pos, from.size(), to);
+    }
+    return s;
+  };
+  const std::string variants[] = {
+      replaceAll(text, "\r\n", "\n"),
+      replaceAll(text, "\r\n", "\r"),
+      replaceAll(replaceAll(text, "True", "tRUE"), "False", "FALSE"),
+      replaceAll(replaceAll(text, "True", "-2.5"), "False", "0"),
+      "== decoration ==" + text.substr(text.find("\r\n")),
+      text + "\r\n\n\r\n",
+  };
+  for (const std::string& variant : variants) {
+    auto model = std::make_unique<ModelState>();
+    ASSERT_EQ(ParseModelText(variant, *model).Status, ReadStatus::Ok) << variant.substr(0, 200);
+    EXPECT_EQ(FormatModelText(*model), text);
+  }
+}
+
+TEST(ModelFile, UnreadableFileLeavesModelAlone) {
+  TempFolder folder;
+  auto model = Linkage();
+  const std::string before = FormatModelText(*model);
+  for (const fs::path& path : {folder / "missing.mvd", folder / ""}) {
+    const ReadResult result = ReadModelFile(path.string(), *model);
+    EXPECT_EQ(result.Status, ReadStatus::Unreadable) << path;
+    EXPECT_EQ(result.Error, messages::ReadFailed);
+  }
+  EXPECT_EQ(FormatModelText(*model), before);
+}
+
+// Works for root too: a file size limit makes write() itself fail.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{bytes, saved_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = nullptr;
+};
+
+TEST(ModelFile, FailedWriteKeepsWhatWasThereAndLeavesNoTemporary) {
+  TempFolder folder;
+  const auto model = Linkage();
+  const fs::path old = folder / "old.mvd";
+  WriteBytes(old, "old content");
+  fs::create_directory(folder / "folder.mvd");
+  WriteBytes(folder / "folder.mvd" / "inside", "x");
+  WriteBytes(folder / "plain", "x");
+
+  for (const fs::path& target : {folder / "folder.mvd", folder / "plain" / "model.mvd", folder / "none" / "m.mvd"}) {
+    EXPECT_EQ(WriteModelFile(target.string(), *model), messages::WriteFailed) << target;
+  }
+  {
+    const FileSizeLimit limit(100);
+    EXPECT_EQ(WriteModelFile(old.string(), *model), messages::WriteFailed);
+  }
+  EXPECT_EQ(ReadBytes(old), "old content");
+  EXPECT_EQ(ReadBytes(folder / "folder.mvd" / "inside"), "x");
+  EXPECT_EQ(folder.EntryCount(), 3u) << "a temporary was left behind";
+}
+
+TEST(ModelFile, ProposedNamesAvoidExistingFiles) {
+  TempFolder folder;
+  const auto exists = [](const std::string& path) { return fs::exists(path); };
+  DocumentNames names{(folder / "").string(), ""};
+  const std::string bare = names.LastModelFolder.substr(0, names.LastModelFolder.size() - 1);
+
+  EXPECT_EQ(ProposeFileName(names, kModelExtension, 0, exists), "NewData");
+  WriteBytes(folder / "NewData.mvd", "");
+  EXPECT_EQ(ProposeFileName(names, kModelExtension, 0, exists), "NewData(1)");
+  WriteBytes(folder / "NewData(1).mvd", "");
+  EXPECT_EQ(ProposeFileName(names, kModelExtension, 0, exists), "NewData(2)");
+  EXPECT_EQ(ProposeFileName({bare, ""}, kModelExtension, 0, exists), "NewData(2)");
+  EXPECT_EQ(ProposeFileName(names, kModelExtension, kJapaneseLocale, exists), "新規");
+  WriteBytes(folder / "新規.mvd", "");
+  EXPECT_EQ(ProposeFileName(names, kModelExtension, kJapaneseLocale, exists), "新規(1)");
+
+  names.LastModelName = "機構.MVD";
+  EXPECT_EQ(ProposeFileName(names, kModelExtension, 0, exists), "機構");
+}
+
+TEST(ModelFile, ChosenNamesGetTheExtensionAndAreRemembered) {
+  EXPECT_EQ(WithExtension("Model.MVD", kModelExtension), "Model.MVD");
+  EXPECT_EQ(WithExtension("Model.txt", kModelExtension), "Model.txt.mvd");
+  EXPECT_EQ(WithExtension("mvd", kModelExtension), "mvd.mvd");
+
+  DocumentNames names;
+  RememberFileName(names, "/home/pupil/Models/Crank.mvd");
+  EXPECT_EQ(names.LastModelFolder, "/home/pupil/Models/");
+  EXPECT_EQ(names.LastModelName, "Crank.mvd");
+  RememberFileName(names, "Crank.mvd");
+  EXPECT_EQ(names.LastModelFolder, "");
+  EXPECT_EQ(names.LastModelName, "Crank.mvd");
+}
+
+}  // namespace
+}  // namespace morvane
