@@ -25,7 +25,11 @@ struct ReadResult {
 std::string FormatModelText(const ModelState& model);
 
 // Parses model text into `model`. The text is parsed into a fresh model first,
-// so on failure `model` is exactly as it was.
+// so on failure `model` is exactly as it was. Besides a wrong version line the
+// reader refuses as broken: a line that is not a value of its kind, fewer
+// lines than the counts announce, counts below 0 or beyond the 49 parts, 21
+// pin slots and 4 pen slots, a power part index outside the parts while there
+// is a power part, and anything but blank lines after the last block.
 ReadResult ParseModelText(std::string_view text, ModelState& model);
 ReadResult ReadModelFile(const std::string& path, ModelState& model);
 

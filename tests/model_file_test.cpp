@@ -195,6 +195,14 @@ TEST(ModelFile, ReaderToleratesOtherLineEndsBooleanSpellingsAndDecoration) {
     ASSERT_EQ(ParseModelText(variant, *model).Status, ReadStatus::Ok) << variant.substr(0, 200);
     EXPECT_EQ(FormatModelText(*model), text);
   }
+
+  // Nothing reads the power part index of a model without one, so it is kept.
+  auto model = std::make_unique<ModelState>();
+  std::string withoutPower = FormatModelText(*model);
+  withoutPower.replace(withoutPower.find("False\r\n-1\r\n"), 11, "False\r\n7\r\n");
+  ASSERT_EQ(ParseModelText(withoutPower, *model).Status, ReadStatus::Ok);
+  EXPECT_EQ(model->PowerPartIndex, 7);
+  EXPECT_EQ(FormatModelText(*model), withoutPower);
 }
 
 TEST(ModelFile, UnreadableFileLeavesModelAlone) {
