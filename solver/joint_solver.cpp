@@ -1,0 +1,128 @@
+// The joint of two parts at a pin whose new place is not yet known.
+//
+// The first part turns about the moving pin, so the joint lies on the circle
+// about the pin's new place with the first part's pin-to-joint distance. The
+// second part turns about its one known pin (its anchor), so the joint also
+// lies on the circle about the anchor with the anchor-to-joint distance; for a
+// piston the second locus is the line of its axis instead. Of the two
+// intersections the one whose direction from the moving pin is nearer the
+// old direction of the joint is taken, so a mechanism keeps its branch.
+
+#include <cmath>
+
+#include "model/part_kind.h"
+#include "solver/rigid_placement.h"
+#include "solver/solver_messages.h"
+#include "solver/solver_steps.h"
+
+namespace morvane::solver_steps {
+
+namespace text = solver_messages;
+
+namespace {
+
+// The piston's stroke limits at a joint are open, unlike those of the first
+// part's piston case.
+constexpr double kLeastStroke = -1.0;
+constexpr double kGreatestStroke = 181.0;
+
+struct Anchor {
+  int Slot = -1;
+  Point At;
+};
+
+double Distance(Point a, Point b) { return std::sqrt((a.X - b.X) * (a.X - b.X) + (a.Y - b.Y) * (a.Y - b.Y)); }
+
+double Direction(Point from, Point to) { return std::atan2(to.Y - from.Y, to.X - from.X) * kRadToDeg; }
+
+// The first slot of the part in a known state. A fixed slot stands where it
+// is; a temporarily fixed one must go where its pin is fixed elsewhere. A
+// piston slides along its axis and may have none: its centre stands in.
+Anchor AnchorOf(const ModelState& model, int q) {
+  const PartRecord& part = model.WorkTable[q];
+  for (int s = 0; s < part.PinCount; ++s) {
+    if (part.PinState[s] == 1) {
+      return {s, PinWorld(part, s)};
+    }
+    if (part.PinState[s] == 2) {
+      return {s, PinPosByState(model.WorkTable, model.PartCount, part.PinId[s], 1)};
+    }
+  }
+  return {-1, {part.X, part.Y}};
+}
+
+bool Finite(const IntersectionResult& cut) {
+  return std::isfinite(cut.X1) && std::isfinite(cut.Y1) && std::isfinite(cut.X2) && std::isfinite(cut.Y2);
+}
+
+double AngularGap(double direction, double reference) {
+  const double gap = std::fabs(direction - reference);
+  return gap > 180.0 ? std::fabs(360.0 - gap) : gap;
+}
+
+Point NearerBranch(const IntersectionResult& cut, Point centre, double oldDirection) {
+  const Point one{cut.X1, cut.Y1};
+  const Point two{cut.X2, cut.Y2};
+  return AngularGap(Direction(centre, one), oldDirection) < AngularGap(Direction(centre, two), oldDirection) ? one
+                                                                                                           : two;
+}
+
+bool PlaceSecondPart(PartRecord& part, const Anchor& anchor, int jointSlot, Point target) {
+  if (!IsPiston(part.Kind)) {
+    return TurnIntoPlace(part, anchor.Slot, PinWorld(part, anchor.Slot), anchor.At, jointSlot, target);
+  }
+  const double stroke = Distance({part.X, part.Y}, target) - part.PinX[jointSlot];
+  if (!(stroke > kLeastStroke && stroke < kGreatestStroke)) {
+    return false;
+  }
+  part.Size = stroke;
+  return true;
+}
+
+}  // namespace
+
+int SolveJoint(MoveSolver& solver, int first, int second, int slot, const PinMove& move) {
+  ModelState& model = solver.Model;
+  PartRecord& p = model.WorkTable[first];
+  PartRecord& q = model.WorkTable[second];
+  const int32_t joint = p.PinId[slot];
+  const Point jointNow = PinWorld(p, slot);
+  const Anchor anchor = AnchorOf(model, second);
+  const bool piston = IsPiston(q.Kind);
+  const double r1 = Distance(move.Old, jointNow);
+  const double r2 = anchor.Slot >= 0 ? Distance(PinWorld(q, anchor.Slot), jointNow) : 0.0;
+  const double oldDirection = NormalizeAngle360(Direction(move.Old, jointNow));
+
+  IntersectionResult cut = piston ? LineCircleIntersect(move.New.X, move.New.Y, r1, q.X, q.Y, q.Angle)
+                                  : CircleIntersect(move.New.X, move.New.Y, r1, anchor.At.X, anchor.At.Y, r2);
+  // Mobility 1 promises an anchor to every part but a piston; without one, or
+  // with a point that is not finite, there is nothing to place the parts on.
+  if (!Finite(cut) || (!piston && anchor.Slot < 0)) {
+    cut.Count = 0;
+  }
+  if (cut.Count == 0) {
+    Note(solver, text::NoIntersection, first, second);
+    Note(solver, text::Circles, move.New.X, move.New.Y, r1, anchor.At.X, anchor.At.Y, r2);
+    return Refuse(solver, text::RodLength, kMoveNoIntersection);
+  }
+  const Point target = NearerBranch(cut, move.New, oldDirection);
+  const PartRecord firstBefore = p;
+  const PartRecord secondBefore = q;
+  if (!TurnIntoPlace(p, MovingSlot(solver, first, move), move.Old, move.New, slot, target)) {
+    Note(solver, text::FirstPlacementFailed, first, second);
+    return Refuse(solver, text::RodLength, kMoveFirstPartMisplaced);
+  }
+  if (!PlaceSecondPart(q, anchor, SlotOfPin(model.WorkTable, second, joint), target)) {
+    Note(solver, text::SecondPlacementFailed, first, second);
+    return Refuse(solver, piston ? text::PistonRodLength : text::RodLength, kMoveSecondPartMisplaced);
+  }
+  p.Settled = move.Commit;
+  q.Settled = move.Commit;
+  CommitPart(solver, first, move.Commit);
+  CommitPart(solver, second, move.Commit);
+  Note(solver, text::PairMoved, first, second);
+  const int result = PropagateFrom(solver, first, firstBefore, move.Commit);
+  return result != kMoveDone ? result : PropagateFrom(solver, second, secondBefore, move.Commit);
+}
+
+}  // namespace morvane::solver_steps

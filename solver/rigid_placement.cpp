@@ -1,0 +1,38 @@
+#include "solver/rigid_placement.h"
+
+#include <cmath>
+
+namespace morvane {
+
+namespace {
+
+void MoveRigidly(PartRecord& part, Point from, Point to, double angle) {
+  const double x = part.X + (to.X - from.X);
+  const double y = part.Y + (to.Y - from.Y);
+  const double turn = angle - part.Angle;
+  part.X = RotateXDeg(to.X, to.Y, x, y, turn);
+  part.Y = RotateYDeg(to.X, to.Y, x, y, turn);
+  part.Angle = angle;
+}
+
+}  // namespace
+
+bool TurnIntoPlace(PartRecord& part, int movingSlot, Point from, Point to, int targetSlot, Point goal) {
+  const double beta = std::atan2(part.PinY[targetSlot] - part.PinY[movingSlot],
+                                 part.PinX[targetSlot] - part.PinX[movingSlot]) *
+                      kRadToDeg;
+  const double gamma = std::atan2(goal.Y - to.Y, goal.X - to.X) * kRadToDeg;
+  for (int halfTurns = 0; halfTurns < 2; ++halfTurns) {
+    const double angle = gamma - beta + 180.0 * halfTurns;
+    PartRecord trial = part;
+    MoveRigidly(trial, from, to, angle);
+    const Point landed = PinWorld(trial, targetSlot);
+    if (SamePoint(landed.X, landed.Y, goal.X, goal.Y)) {
+      part = trial;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace morvane

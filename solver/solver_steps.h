@@ -1,0 +1,46 @@
+#pragma once
+
+// The pieces of SolveMove, shared by its source files and by nothing else.
+
+#include <cstdint>
+
+#include "solver/geometry.h"
+#include "solver/log_line.h"
+#include "solver/move_solver.h"
+
+namespace morvane::solver_steps {
+
+// One pin carried from Old to New on behalf of part PrevPart.
+struct PinMove {
+  int PrevPart = -1;
+  int32_t Pin = 0;
+  Point Old;
+  Point New;
+  int32_t Commit = 1;
+};
+
+template <typename... Values>
+void Note(MoveSolver& solver, const Message& text, const Values&... values) {
+  WriteLogLine(solver.Log, SolverIndent(solver.Log.SolverDepth), solver.UiLanguage, text, values...);
+}
+
+inline int Refuse(MoveSolver& solver, const Message& text, int code) {
+  solver.MoveRefusalText = text;
+  return code;
+}
+
+// The slot of `part` that the moving pin occupies.
+int MovingSlot(const MoveSolver& solver, int part, const PinMove& move);
+
+// Places `first` and `second`, which meet at the pin of the first part's slot
+// `slot`, by intersecting the circles (or circle and piston line) of the joint.
+int SolveJoint(MoveSolver& solver, int first, int second, int slot, const PinMove& move);
+
+// Marks a placed part settled and all its pins fixed.
+void CommitPart(MoveSolver& solver, int part, int32_t commit);
+
+// Carries the parts joined to `part`, which now stands where it should and
+// stood as `before`, along with it.
+int PropagateFrom(MoveSolver& solver, int part, const PartRecord& before, int32_t commit);
+
+}  // namespace morvane::solver_steps
