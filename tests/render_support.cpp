@@ -10,10 +10,10 @@
 namespace morvane::testing {
 
 Rendering Render(const ModelState& model, const PenLoci& loci) {
-  view::CanvasPictures pictures = view::MakeCanvasPictures();
+  view::CanvasPictures pictures;
   view::PrepareCanvas(pictures);
   view::RenderAll(pictures, model, loci);
-  return {pictures.imgTemp, pictures.PartIndexBitmap};
+  return {pictures.imgTemp, pictures.PartIndexBitmap()};
 }
 
 int AddPart(ModelState& model, int32_t kind, double x, double y, double angle) {

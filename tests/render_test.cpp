@@ -39,7 +39,7 @@ void ExpectProbes(const QImage& picture, const std::vector<Probe>& probes) {
 
 std::unique_ptr<ModelState> EmptyModel() { return std::make_unique<ModelState>(); }
 
-QImage EmptyCanvas() { return view::MakeCanvasPictures().imgClearDot; }
+QImage EmptyCanvas() { return view::CanvasPictures().imgClearDot; }
 
 bool AllWhite(const QImage& picture) {
   for (int y = 0; y < picture.height(); ++y) {
@@ -53,7 +53,7 @@ bool AllWhite(const QImage& picture) {
 }
 
 TEST(CanvasPictures, DottedBackgroundAndRedrawSequence) {
-  view::CanvasPictures pictures = view::MakeCanvasPictures();
+  view::CanvasPictures pictures;
   int dots = 0;
   for (int y = 0; y < view::kCanvasHeight; ++y) {
     for (int x = 0; x < view::kCanvasWidth; ++x) {
@@ -69,14 +69,17 @@ TEST(CanvasPictures, DottedBackgroundAndRedrawSequence) {
   int pumped = 0;
   view::PrepareCanvas(pictures, [&] { ++pumped; });
   view::RenderAll(pictures, *model, {});
+  // The index picture shows the parts as they were rendered, not as they are now.
+  model->PartTable[0].X = 900;
   EXPECT_EQ(view::PartIndexAt(pictures, 300, 300), 0);
+  EXPECT_EQ(view::PartIndexAt(pictures, 900, 300), -1);
   QImage display;
   view::PresentCanvas(pictures, display);
   EXPECT_EQ(display, pictures.imgTemp);
   view::PrepareCanvas(pictures, [&] { ++pumped; });
   EXPECT_EQ(pumped, 2);
   EXPECT_EQ(pictures.imgTemp, pictures.imgClearDot);
-  EXPECT_TRUE(AllWhite(pictures.PartIndexBitmap));
+  EXPECT_TRUE(AllWhite(pictures.PartIndexBitmap()));
   EXPECT_EQ(Rgb(display, 345, 335), kBody) << "present copies, it does not share the back buffer";
 }
 
@@ -231,7 +234,7 @@ TEST(PartRendering, SelectedPartsAreOutlinesAndAbsentFromTheIndex) {
   CreatePart(*model, Hatome, 300, 600);
   CreatePart(*model, KoteiPin, 400, 600);
   CreatePart(*model, PenBlue, 500, 600);
-  view::CanvasPictures pictures = view::MakeCanvasPictures();
+  view::CanvasPictures pictures;
   view::PrepareCanvas(pictures);
   view::RenderAll(pictures, *model, {});
   EXPECT_EQ(view::PartIndexAt(pictures, 350, 300), 0);
@@ -298,7 +301,7 @@ TEST(PartIndexAt, EveryPartOfACrowdedModel) {
   AddRow(*model, PistonPassive, 3, 10, 331, 701, 0);
   AddRow(*model, RodActive1, 4, 25, 126, 800, 120);
   ASSERT_EQ(model->PartCount, kMaxParts);
-  view::CanvasPictures pictures = view::MakeCanvasPictures();
+  view::CanvasPictures pictures;
   view::PrepareCanvas(pictures);
   view::RenderAll(pictures, *model, {});
   for (int i = 0; i < model->PartCount; ++i) {

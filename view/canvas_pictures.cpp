@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "view/draw_colours.h"
+#include "view/render_scene.h"
 
 namespace morvane::view {
 
@@ -41,13 +42,30 @@ void FillRowsWhite(QImage& picture) {
 
 }  // namespace
 
-CanvasPictures MakeCanvasPictures() {
-  CanvasPictures pictures;
-  pictures.imgClearDot = DottedBackground();
-  pictures.imgTemp = pictures.imgClearDot.copy();
-  pictures.PartIndexBitmap = QImage(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
-  FillRowsWhite(pictures.PartIndexBitmap);
-  return pictures;
+CanvasPictures::CanvasPictures()
+    : imgClearDot(DottedBackground()),
+      imgTemp(imgClearDot.copy()),
+      partIndexBitmap_(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32),
+      indexParts_(std::make_unique<Table>()) {
+  FillRowsWhite(partIndexBitmap_);
+}
+
+const QImage& CanvasPictures::PartIndexBitmap() {
+  if (indexStale_) {
+    FillRowsWhite(partIndexBitmap_);
+    PaintPartIndex(partIndexBitmap_, *indexParts_, indexPartCount_);
+    indexStale_ = false;
+  }
+  return partIndexBitmap_;
+}
+
+void CanvasPictures::ClearPartIndex() { SetIndexParts(*indexParts_, 0); }
+
+void CanvasPictures::SetIndexParts(const Table& table, int count) {
+  const int used = std::clamp(count, 0, kTableRecords);
+  std::copy_n(table.begin(), used, indexParts_->begin());
+  indexPartCount_ = used;
+  indexStale_ = true;
 }
 
 void PrepareCanvas(CanvasPictures& pictures, const std::function<void()>& processPendingMessages) {
@@ -55,13 +73,13 @@ void PrepareCanvas(CanvasPictures& pictures, const std::function<void()>& proces
   if (processPendingMessages) {
     processPendingMessages();
   }
-  FillRowsWhite(pictures.PartIndexBitmap);
+  pictures.ClearPartIndex();
 }
 
 void PresentCanvas(const CanvasPictures& pictures, QImage& display) { CopyPicture(pictures.imgTemp, display); }
 
-int PartIndexAt(const CanvasPictures& pictures, int x, int y) {
-  const QImage& picture = pictures.PartIndexBitmap;
+int PartIndexAt(CanvasPictures& pictures, int x, int y) {
+  const QImage& picture = pictures.PartIndexBitmap();
   if (!picture.valid(x, y)) {
     return -1;
   }

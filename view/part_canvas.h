@@ -14,11 +14,15 @@
 
 namespace morvane::view {
 
-// The two pictures a frame is drawn into.
+// The pictures a pass draws into: the scene, the part-index picture, or both;
+// a missing one is skipped.
 struct FramePainters {
-  QPainter& Scene;
-  QPainter& Index;
+  QPainter* Scene = nullptr;
+  QPainter* Index = nullptr;
 };
+
+// Holes are 11 pixels wide, those of the L-shaped plates one pixel narrower.
+enum class HoleWidth { Full, Narrow };
 
 // Draws one part. A part at rest is filled with its colours and its body is
 // also painted into the part-index picture; a Selected (dragged) part is drawn
@@ -29,7 +33,9 @@ class PartCanvas {
   PartCanvas(FramePainters& painters, const PartRecord& part, int partIndex);
 
   const PartRecord& Part() const { return part_; }
-  QPainter& Scene() { return painters_.Scene; }
+  // Marks and other scene-only drawing ask first whether there is a scene.
+  bool HasScene() const { return painters_.Scene != nullptr; }
+  QPainter& Scene() { return *painters_.Scene; }
 
   // The point (dx, dy) of the part's own frame, turned by the part's angle and
   // rounded; the piston stroke is not added here.
@@ -43,12 +49,12 @@ class PartCanvas {
   void IndexPolygon(std::span<const QPoint> corners);
 
   // Grey holes with a black rim at the holes' canvas positions (stroke
-  // included). `after` is the box's extent right of the centre: 6, or 5 for
-  // the narrower holes of the L-shaped plates.
-  void Holes(const HoleList& holes, int after = 6);
+  // included), hollow while the part is Selected.
+  void Holes(const HoleList& holes, HoleWidth width = HoleWidth::Full);
 
  private:
   std::optional<QRgb> BodyFill(QRgb fill) const;
+  bool PaintsIndex() const;
 
   FramePainters& painters_;
   const PartRecord& part_;

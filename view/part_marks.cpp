@@ -54,6 +54,9 @@ void DrawPenMarks(PartCanvas& canvas) {
 }
 
 void DrawMarks(PartCanvas& canvas) {
+  if (!canvas.HasScene()) {
+    return;
+  }
   DrawPinMarks(canvas);
   DrawPenMarks(canvas);
 }

@@ -11,18 +11,15 @@ namespace morvane::view {
 
 namespace {
 
-// The L-shaped plates' holes are one pixel narrower than all others.
-constexpr int kLgataHoleAfter = 5;
-
 template <std::size_t N>
 void DrawPlate(FramePainters& painters, const Table& table, int index, const std::array<QPointF, N>& outline,
-               int holeAfter) {
+               HoleWidth holeWidth) {
   const PartRecord& part = table[index];
   PartCanvas canvas(painters, part, index);
   const auto body = TurnedCorners<N>(canvas, outline);
   canvas.BodyPolygon(body, kPlainBody);
   canvas.IndexPolygon(body);
-  canvas.Holes(HolesOf(part), holeAfter);
+  canvas.Holes(HolesOf(part), holeWidth);
   DrawMarks(canvas);
 }
 
@@ -30,7 +27,7 @@ void DrawPlate(FramePainters& painters, const Table& table, int index, const std
 
 void DrawTriangle(FramePainters& painters, const Table& table, int index) {
   const double s = table[index].Size;
-  DrawPlate<3>(painters, table, index, {QPointF(-10, 10), QPointF(s - 10, 10), QPointF(-10, -s + 10)}, 6);
+  DrawPlate<3>(painters, table, index, {QPointF(-10, 10), QPointF(s - 10, 10), QPointF(-10, -s + 10)}, HoleWidth::Full);
 }
 
 void DrawLgata(FramePainters& painters, const Table& table, int index) {
@@ -38,7 +35,7 @@ void DrawLgata(FramePainters& painters, const Table& table, int index) {
   DrawPlate<6>(painters, table, index,
                {QPointF(-10, 10), QPointF(s - 20, 10), QPointF(s - 20, -10), QPointF(10, -10), QPointF(10, -s + 20),
                 QPointF(-10, -s + 20)},
-               kLgataHoleAfter);
+               HoleWidth::Narrow);
 }
 
 }  // namespace morvane::view

@@ -49,14 +49,14 @@ void DrawLoose(FramePainters& painters, const Table& table, int count, int32_t f
   }
 }
 
+void BeginAliased(QPainter& painter) { painter.setRenderHint(QPainter::Antialiasing, false); }
+
 }  // namespace
 
 void RenderAll(CanvasPictures& pictures, const ModelState& model, const PenLoci& loci) {
   QPainter scene(&pictures.imgTemp);
-  QPainter index(&pictures.PartIndexBitmap);
-  scene.setRenderHint(QPainter::Antialiasing, false);
-  index.setRenderHint(QPainter::Antialiasing, false);
-  FramePainters painters{scene, index};
+  BeginAliased(scene);
+  FramePainters painters{&scene, nullptr};
   // The scratch record of a palette drag sits at PartCount - 1, so the count
   // may reach the table's size but never beyond.
   const int count = std::clamp<int32_t>(model.PartCount, 0, kTableRecords);
@@ -66,6 +66,15 @@ void RenderAll(CanvasPictures& pictures, const ModelState& model, const PenLoci&
   DrawLayer(painters, table, count, true);
   DrawLoose(painters, table, count, Hatome, DrawLoosePin);
   DrawLoose(painters, table, count, PenBlack, DrawLoosePen);
+  pictures.SetIndexParts(table, count);
+}
+
+void PaintPartIndex(QImage& picture, const Table& table, int count) {
+  QPainter index(&picture);
+  BeginAliased(index);
+  FramePainters painters{nullptr, &index};
+  // Selected parts and loose pins and pens leave nothing in the index picture.
+  DrawLayer(painters, table, count, false);
 }
 
 void Redraw(CanvasPictures& pictures, const ModelState& model, const PenLoci& loci, QImage& display,

@@ -49,7 +49,9 @@ void DrawRod(FramePainters& painters, const Table& table, int index) {
   canvas.BodyPolygon(body, kPlainBody);
   canvas.IndexPolygon(body);
   canvas.Holes(HolesOf(part));
-  DrawOriginCross(canvas);
+  if (canvas.HasScene()) {
+    DrawOriginCross(canvas);
+  }
   DrawMarks(canvas);
 }
 

@@ -8,12 +8,24 @@ namespace morvane::view {
 
 namespace {
 
+// A new pen or brush allocates, and a frame has thousands of shapes, so the
+// painter's state is only replaced when it differs from the shape's look.
 void ApplyLook(QPainter& painter, const Look& look) {
+  const QPen& current = painter.pen();
   // A square cap draws both end pixels of a 1-pixel line; Qt's flat cap drops
   // an end chosen by the line's direction, not the given last point.
-  QPen pen(QColor::fromRgb(look.Outline), look.Width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
-  painter.setPen(pen);
-  painter.setBrush(look.Fill ? QBrush(QColor::fromRgb(*look.Fill)) : QBrush(Qt::NoBrush));
+  if (current.style() != Qt::SolidLine || current.color().rgb() != (look.Outline | 0xFF000000u) ||
+      current.width() != look.Width || current.capStyle() != Qt::SquareCap || current.joinStyle() != Qt::MiterJoin) {
+    painter.setPen(QPen(QColor::fromRgb(look.Outline), look.Width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  }
+  const QBrush& brush = painter.brush();
+  if (!look.Fill) {
+    if (brush.style() != Qt::NoBrush) {
+      painter.setBrush(Qt::NoBrush);
+    }
+  } else if (brush.style() != Qt::SolidPattern || brush.color().rgb() != (*look.Fill | 0xFF000000u)) {
+    painter.setBrush(QColor::fromRgb(*look.Fill));
+  }
 }
 
 // An outlined shape covers one pixel more than its QRect, so the exclusive
