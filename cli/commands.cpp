@@ -7,6 +7,10 @@ const std::vector<Command>& Commands() {
       {"info", "info MODEL.mvd", {"モデルの部品・ピン・ペン・カウンタを表示する", "print the parts, pins, pens and counters of a model"}, RunInfo},
       {"check", "check MODEL.mvd", {"正常なモデルなら 0、読めない/壊れたモデルなら 2 で終了する",
        "exit 0 for a sound model file, 2 for an unreadable or broken one"}, RunCheck},
+      {"render", "render MODEL.mvd -o OUT.png [--position P] [--area X,Y,W,H] [--size WxH]",
+       {"キャンバスを画像にする（位置 P まで動かしてから、範囲を切り出し、大きさを変えて）",
+        "draw the canvas as a picture (driven to track position P, cut to the area, scaled to the size)"},
+       RunRender},
   };
   return commands;
 }

@@ -10,5 +10,6 @@ namespace morvane::cli {
 // One function per subcommand, each in its own file.
 int RunInfo(const std::vector<std::string>& args, CliContext& context);
 int RunCheck(const std::vector<std::string>& args, CliContext& context);
+int RunRender(const std::vector<std::string>& args, CliContext& context);
 
 }  // namespace morvane::cli
