@@ -1,5 +1,6 @@
 #include "solver/geometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/part_kind.h"
@@ -87,7 +88,9 @@ IntersectionResult CircleIntersect(double x1, double y1, double r1, double x2, d
     return TouchingPoint(x1, y1, r1 < r2 ? d - r2 : r1, theta);
   }
   const double a = (d * d + r1 * r1 - r2 * r2) / 2.0 / d;
-  const double h = std::sqrt(r1 * r1 - a * a);
+  // Just short of touching, rounding can leave r1 * r1 a hair below a * a;
+  // the circles still meet, at the tangent point, rather than at NaN.
+  const double h = std::sqrt(std::max(r1 * r1 - a * a, 0.0));
   IntersectionResult result;
   result.Count = 2;
   RotateRad(x1 + a, y1 + h, x1, y1, theta, result.X1, result.Y1);

@@ -25,6 +25,9 @@ enum MoveResult : int {
 // What the solver works with. It reads PartTable, moves parts in WorkTable
 // only, and leaves copying back to its caller.
 struct MoveSolver {
+  MoveSolver(ModelState& model, ProgressLog& log, int uiLanguage = 0)
+      : Model(model), Log(log), UiLanguage(uiLanguage) {}
+
   ModelState& Model;
   ProgressLog& Log;
   int UiLanguage = 0;
