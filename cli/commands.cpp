@@ -11,6 +11,14 @@ const std::vector<Command>& Commands() {
        {"キャンバスを画像にする（位置 P まで動かしてから、範囲を切り出し、大きさを変えて）",
         "draw the canvas as a picture (driven to track position P, cut to the area, scaled to the size)"},
        RunRender},
+      {"trace", "trace MODEL.mvd [--from P] [--to P] [--step N] [--format csv|jsonl]",
+       {"前向きに自動回転させ、各ステップのピンとペンの位置を書き出す（位置 0〜7200、ステップ 1〜80）",
+        "turn forward as automatic rotation does and write every pin and pen position per step "
+        "(positions 0-7200, steps 1-80)"},
+       RunTrace},
+      {"drive", "drive MODEL.mvd --to P [--step N] -o OUT.mvd",
+       {"位置 P まで動かしたモデルを保存する", "turn the mechanism to track position P and save the model there"},
+       RunDrive},
   };
   return commands;
 }

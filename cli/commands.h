@@ -10,6 +10,8 @@ namespace morvane::cli {
 // One function per subcommand, each in its own file.
 int RunInfo(const std::vector<std::string>& args, CliContext& context);
 int RunCheck(const std::vector<std::string>& args, CliContext& context);
+int RunTrace(const std::vector<std::string>& args, CliContext& context);
+int RunDrive(const std::vector<std::string>& args, CliContext& context);
 int RunRender(const std::vector<std::string>& args, CliContext& context);
 
 }  // namespace morvane::cli

@@ -1,0 +1,129 @@
+// morvane-cli trace: the positions of every pin and pen along a run of
+// forward automatic rotation, one record per step, for spreadsheets (csv) or
+// programs (jsonl).
+
+#include <algorithm>
+#include <memory>
+
+#include "cli/cli_texts.h"
+#include "cli/commands.h"
+#include "cli/trace_rows.h"
+#include "cli/turning.h"
+#include "solver/auto_rotation.h"
+
+namespace morvane::cli {
+
+namespace {
+
+inline constexpr Message BadFormat{"形式は csv か jsonl です", "the format is csv or jsonl"};
+
+struct TraceRequest {
+  std::string Path;
+  std::optional<int32_t> From;
+  std::optional<int32_t> To;
+  std::optional<int32_t> Step;
+  bool Json = false;
+};
+
+std::optional<TraceRequest> ParseRequest(const std::vector<std::string>& args, CliContext& context) {
+  const Command& command = FindCommand("trace");
+  std::string problem;
+  const auto parsed = ParseArgs(args, {"--from", "--to", "--step", "--format"}, context, problem);
+  if (parsed && parsed->Positional.size() != 1) {
+    problem = context.Text(parsed->Positional.empty() ? texts::MissingModel : texts::TooManyArguments);
+  }
+  TraceRequest request;
+  const auto position = [&](std::string_view name, std::optional<int32_t>& into) {
+    if (const auto given = parsed->Option(name)) {
+      into = ParsePosition(*given);
+      problem = into ? problem : std::string(context.Text(turning_texts::BadPosition));
+    }
+  };
+  if (problem.empty()) {
+    request.Path = parsed->Positional[0];
+    position("--from", request.From);
+    position("--to", request.To);
+    if (const auto step = parsed->Option("--step")) {
+      request.Step = ParseStep(*step);
+      problem = request.Step ? problem : std::string(context.Text(turning_texts::BadStep));
+    }
+    const std::string format = parsed->Option("--format").value_or("csv");
+    request.Json = format == "jsonl";
+    problem = request.Json || format == "csv" ? problem : std::string(context.Text(BadFormat));
+  }
+  if (!problem.empty()) {
+    UsageError(command, context, problem);
+    return std::nullopt;
+  }
+  return request;
+}
+
+// Track units from `from` to `to` going forward: through the end of the bar
+// when `to` lies behind, two full turns when no end is given.
+int32_t Distance(int32_t from, std::optional<int32_t> to) {
+  if (!to) {
+    return kTrackMax;
+  }
+  return *to >= from ? *to - from : *to + kTrackMax - from;
+}
+
+class TraceOutput {
+ public:
+  TraceOutput(const ModelState& model, bool json, std::ostream& out)
+      : columns_(ColumnsOf(model)), json_(json), out_(out) {
+    if (!json_) {
+      WriteCsvHeader(columns_, out_);
+    }
+  }
+
+  void Row(const ModelState& model, const PenLoci& loci) {
+    if (json_) {
+      WriteJsonRow(model, out_);
+    } else {
+      WriteCsvRow(columns_, model, loci, out_);
+    }
+  }
+
+ private:
+  TraceColumns columns_;
+  bool json_;
+  std::ostream& out_;
+};
+
+}  // namespace
+
+int RunTrace(const std::vector<std::string>& args, CliContext& context) {
+  const auto request = ParseRequest(args, context);
+  if (!request) {
+    return kExitUsage;
+  }
+  auto model = std::make_unique<ModelState>();
+  if (!LoadModel(request->Path, *model, context)) {
+    return kExitBadModel;
+  }
+  const int32_t step = request->Step.value_or(DefaultStep(model->AngleStep));
+  model->AngleStep = step;
+  ProgressLog log;
+  PenLoci loci;
+  MoveSolver solver(*model, log, context.UiLanguage);
+  TraceOutput output(*model, request->Json, context.Out);
+
+  const int32_t from = request->From.value_or(model->PowerPosition);
+  if (const DriveResult reached = TurnStraightTo(solver, loci, from, step); reached.Status != DriveStatus::Moved) {
+    return ReportUntakenStep(reached, context);
+  }
+  RecordPenPoints(model->PartTable, model->PartCount, step, loci);
+  output.Row(*model, loci);
+  for (int32_t left = Distance(from, request->To); left > 0;) {
+    const int32_t at = model->PowerPosition;
+    const int32_t next = NextAutoPosition(at, std::min(step, left), Rotation::Forward);
+    if (const DriveResult result = DriveStep(solver, loci, next); result.Status != DriveStatus::Moved) {
+      return ReportUntakenStep(result, context);
+    }
+    left -= (next - at + kTrackMax) % kTrackMax;
+    output.Row(*model, loci);
+  }
+  return kExitOk;
+}
+
+}  // namespace morvane::cli

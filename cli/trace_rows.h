@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <vector>
+
+#include "model/model_state.h"
+#include "solver/pen_locus.h"
+
+namespace morvane::cli {
+
+// The columns of a csv trace, fixed by the model before it moves: every
+// distinct pin id in ascending order, then each placed pen colour.
+struct TraceColumns {
+  std::vector<int32_t> Pins;
+  std::vector<int> PenColours;
+};
+
+TraceColumns ColumnsOf(const ModelState& model);
+
+// Numbers in csv are the shortest decimal that reads back as the same double;
+// in jsonl they have 17 significant digits. Both keep every bit of the
+// solver's result, and neither depends on the locale.
+void WriteCsvHeader(const TraceColumns& columns, std::ostream& out);
+// A pin stands where its first slot (in table order) is; a pen colour where
+// its locus was last recorded.
+void WriteCsvRow(const TraceColumns& columns, const ModelState& model, const PenLoci& loci, std::ostream& out);
+void WriteJsonRow(const ModelState& model, std::ostream& out);
+
+}  // namespace morvane::cli
