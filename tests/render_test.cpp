@@ -67,15 +67,13 @@ TEST(CanvasPictures, DottedBackgroundAndRedrawSequence) {
   auto model = EmptyModel();
   AddPart(*model, DiskPassive1, 300, 300);
   int pumped = 0;
-  view::PrepareCanvas(pictures, [&] { ++pumped; });
-  view::RenderAll(pictures, *model, {});
+  QImage display;
+  view::Redraw(pictures, *model, {}, display, [&] { ++pumped; });
+  EXPECT_EQ(display, pictures.imgTemp);
   // The index picture shows the parts as they were rendered, not as they are now.
   model->PartTable[0].X = 900;
   EXPECT_EQ(view::PartIndexAt(pictures, 300, 300), 0);
   EXPECT_EQ(view::PartIndexAt(pictures, 900, 300), -1);
-  QImage display;
-  view::PresentCanvas(pictures, display);
-  EXPECT_EQ(display, pictures.imgTemp);
   view::PrepareCanvas(pictures, [&] { ++pumped; });
   EXPECT_EQ(pumped, 2);
   EXPECT_EQ(pictures.imgTemp, pictures.imgClearDot);
@@ -156,6 +154,13 @@ TEST(TrailRendering, ColoursAndSinglePoints) {
     trail.Y = {333};
   }
   EXPECT_EQ(Render(*model, single).Scene, EmptyCanvas());
+
+  // A point far beyond the int range is drawn off the canvas in its own
+  // direction, not wrapped round to the other side.
+  PenLoci far;
+  far.Trails[0].X = {101, 1e300};
+  far.Trails[0].Y = {105, 105};
+  ExpectProbes(Render(*model, far).Scene, {{1279, 105, kBlack}, {100, 105, kWhite}, {51, 105, kWhite}});
 }
 
 TEST(KindRanges, CodesOutsideTheFamiliesDrawNothing) {

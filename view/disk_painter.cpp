@@ -4,7 +4,6 @@
 
 #include "model/catalogue.h"
 #include "model/part_kind.h"
-#include "solver/geometry.h"
 #include "view/draw_colours.h"
 #include "view/part_marks.h"
 #include "view/part_painters.h"
@@ -14,9 +13,7 @@ namespace morvane::view {
 void DrawDisk(FramePainters& painters, const Table& table, int index) {
   const PartRecord& part = table[index];
   PartCanvas canvas(painters, part, index);
-  const double r = part.Size;
-  const Box body{RoundHalfEven(part.X - r), RoundHalfEven(part.Y - r), RoundHalfEven(part.X + r),
-                 RoundHalfEven(part.Y + r)};
+  const Box body = CircleBox(part, part.Size);
   canvas.BodyEllipse(body, part.Kind < 20 ? kPowerMark : kPlainBody);
   canvas.IndexEllipse(body);
   // Codes below 15 other than the power disks are drawn as disks too, with

@@ -1,7 +1,9 @@
 #include "view/part_canvas.h"
 
 #include <QImage>
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "solver/geometry.h"
 #include "view/draw_colours.h"
@@ -32,7 +34,13 @@ const QImage& HoleSprite(HoleWidth width, bool hollow) {
 
 }  // namespace
 
-QPoint Rounded(double x, double y) { return {RoundHalfEven(x), RoundHalfEven(y)}; }
+int ToPixel(double v) { return RoundHalfEven(std::isnan(v) ? kFarOff : std::clamp(v, -kFarOff, kFarOff)); }
+
+QPoint Rounded(double x, double y) { return {ToPixel(x), ToPixel(y)}; }
+
+Box CircleBox(const PartRecord& part, double r) {
+  return {ToPixel(part.X - r), ToPixel(part.Y - r), ToPixel(part.X + r), ToPixel(part.Y + r)};
+}
 
 PartCanvas::PartCanvas(FramePainters& painters, const PartRecord& part, int partIndex)
     : painters_(painters), part_(part), partIndex_(partIndex) {}

@@ -61,8 +61,18 @@ class PartCanvas {
   int partIndex_;
 };
 
+// Model files may hold any finite number; a coordinate beyond this lies far
+// off the canvas and is drawn there, so that rounding never leaves the range
+// of an int.
+constexpr double kFarOff = 1e6;
+
+// Rounds a canvas coordinate, halves to even, held within kFarOff.
+int ToPixel(double v);
 // Rounds a canvas point, halves to even.
 QPoint Rounded(double x, double y);
+// The box (x - r, y - r, x + r, y + r) round the part's origin, each bound
+// rounded on its own.
+Box CircleBox(const PartRecord& part, double r);
 
 // Turns own-frame corners of a part into rounded canvas points.
 template <std::size_t N>

@@ -21,7 +21,7 @@ struct Family {
 bool IsPowerPiston(int32_t kind) { return kind == PistonActive; }
 bool IsPlainPiston(int32_t kind) { return kind == PistonPassive; }
 // The disk sweep takes every code below 15, so a code that only a model file
-// can bring (0 to 10, 14) is drawn as a power disk.
+// can bring (14, and any below 11) is drawn as a power disk.
 bool IsDiskFamily(int32_t kind) { return kind < 15 || (kind >= 21 && kind <= 29); }
 
 // Later families lie on top of earlier ones, in the scene and in the index picture.

@@ -7,7 +7,6 @@
 
 #include "model/catalogue.h"
 #include "model/part_kind.h"
-#include "solver/geometry.h"
 #include "view/draw_colours.h"
 #include "view/part_marks.h"
 #include "view/part_painters.h"
@@ -19,9 +18,7 @@ namespace {
 constexpr int kPivotRadius = 25;
 
 void DrawPivotDisk(PartCanvas& canvas) {
-  const PartRecord& part = canvas.Part();
-  const Box pivot{RoundHalfEven(part.X - kPivotRadius), RoundHalfEven(part.Y - kPivotRadius),
-                  RoundHalfEven(part.X + kPivotRadius), RoundHalfEven(part.Y + kPivotRadius)};
+  const Box pivot = CircleBox(canvas.Part(), kPivotRadius);
   canvas.BodyEllipse(pivot, kPowerMark);
   canvas.IndexEllipse(pivot);
 }
