@@ -1,5 +1,6 @@
 #include "model/catalogue.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/messages.h"
@@ -76,7 +77,8 @@ int HoleParameter(double size) { return (RoundHalfEven(size) - 40) / 20; }
 
 HoleList HolesOf(const PartRecord& part) {
   HoleList list;
-  const int n = HoleParameter(part.Size);
+  // Every layout adds at least one hole per step of n, so this bounds the loops.
+  const int n = std::min(HoleParameter(part.Size), kMaxHoles);
   if (IsDisk(part.Kind)) {
     DiskHoles(n, list);
   } else if (IsPowerRod(part.Kind)) {

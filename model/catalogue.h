@@ -8,12 +8,15 @@
 
 namespace morvane {
 
-// The largest hole layout (the third triangle) has 30 holes.
-constexpr int kMaxHoles = 32;
+// The palette's largest layout (the third triangle) has 30 holes; parts read
+// from files may be larger, and beyond this many their further holes are not
+// offered.
+constexpr int kMaxHoles = 256;
 
+// Left uninitialised: hole lists are built for every part on every frame.
 struct Hole {
-  double X = 0.0;
-  double Y = 0.0;
+  double X;
+  double Y;
 };
 
 // Holes of a part in its own frame, in the order the placing rules test them.

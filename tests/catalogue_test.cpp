@@ -51,6 +51,12 @@ TEST(Catalogue, EveryKindGetsItsSizeAxleAndHoleCount) {
   EXPECT_EQ(HolesOf(small).Count, 4);
   small.Size = 20;
   EXPECT_EQ(HolesOf(small).Count, 0);
+  // Sizes from a file are not bounded by the palette.
+  small.Size = 1e300;
+  EXPECT_EQ(HolesOf(small).Count, kMaxHoles);
+  small.Kind = RodPassive6;
+  small.Size = 1000;
+  EXPECT_EQ(HolesOf(small).Count, 49);
 }
 
 TEST(Catalogue, FortyNinePartsFitAndTheFiftiethIsRefused) {
