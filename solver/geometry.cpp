@@ -125,7 +125,14 @@ IntersectionResult LineCircleIntersect(double cx, double cy, double r, double px
   return result;
 }
 
-int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+int RoundHalfEven(double value) {
+  // Values from files can be anything; converting one beyond int is undefined.
+  constexpr double kLimit = 2147483647.0;
+  if (std::isnan(value)) {
+    return 0;
+  }
+  return static_cast<int>(std::nearbyint(std::clamp(value, -kLimit, kLimit)));
+}
 
 double PistonOffset(double phase) {
   const double p = NormalizeAngle360(phase);
@@ -183,26 +190,26 @@ int SlotOfPin(const Table& table, int partIndex, int32_t pinId) {
   return found;
 }
 
+bool PinOccurrenceCounter::Take(int part) {
+  if (part == skip_) {
+    return false;
+  }
+  ++count_;
+  last_ = part;
+  return n_ >= 1 && count_ == n_;
+}
+
 int FindPartWithPin(const Table& table, int partCount, int skip, int32_t pinId, int n) {
-  int count = 0;
-  int lastMatch = -1;
+  PinOccurrenceCounter counter(skip, n);
   for (int i = 0; i < partCount; ++i) {
-    if (i == skip) {
-      continue;
-    }
     const PartRecord& part = table[i];
     for (int s = 0; s < part.PinCount; ++s) {
-      if (part.PinId[s] != pinId) {
-        continue;
-      }
-      ++count;
-      lastMatch = i;
-      if (n >= 1 && count == n) {
-        return i;
+      if (part.PinId[s] == pinId && counter.Take(i)) {
+        return counter.Result();
       }
     }
   }
-  return n >= 1 ? lastMatch : count;
+  return counter.Result();
 }
 
 void SetPinState(Table& table, int partCount, int32_t pinId, int32_t state) {

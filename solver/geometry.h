@@ -51,6 +51,22 @@ Point PinPosByState(const Table& table, int partCount, int32_t pinId, int32_t st
 int FindPinSlotOfPart(const Table& table, int partIndex, double x, double y);
 int SlotOfPin(const Table& table, int partIndex, int32_t pinId);
 int FindPartWithPin(const Table& table, int partCount, int skip, int32_t pinId, int n);
+
+// The counting rule of FindPartWithPin, fed the part of each slot that
+// carries the pin, in table and slot order.
+class PinOccurrenceCounter {
+ public:
+  PinOccurrenceCounter(int skip, int n) : skip_(skip), n_(n) {}
+  // True once the n-th slot outside `skip` has been taken.
+  bool Take(int part);
+  int Result() const { return n_ >= 1 ? last_ : count_; }
+
+ private:
+  int skip_;
+  int n_;
+  int count_ = 0;
+  int last_ = -1;
+};
 void SetPinState(Table& table, int partCount, int32_t pinId, int32_t state);
 
 }  // namespace morvane

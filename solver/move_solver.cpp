@@ -171,7 +171,7 @@ int MoveGeneralCase(MoveSolver& solver, int p, const PinMove& move) {
     }
     // The slot index serves as the occurrence number; FindPartWithPin falls
     // back on the last part seen, so any part on the pin answers.
-    const int q = FindPartWithPin(solver.Model.WorkTable, solver.Model.PartCount, p, part.PinId[i], i >= 1 ? i : 1);
+    const int q = solver.Pins.FindPart(p, part.PinId[i], i >= 1 ? i : 1);
     Note(solver, text::SecondPart, q);
     if (UsableSecondPart(solver, q, move.PrevPart)) {
       return solver_steps::SolveJoint(solver, p, q, i, move);
@@ -183,9 +183,12 @@ int MoveGeneralCase(MoveSolver& solver, int p, const PinMove& move) {
 
 int SolveMoveHere(MoveSolver& solver, int n, const PinMove& move) {
   ModelState& model = solver.Model;
-  const int p = FindPartWithPin(model.WorkTable, model.PartCount, move.PrevPart, move.Pin, n);
+  const int p = solver.Pins.FindPart(move.PrevPart, move.Pin, n);
   Note(solver, text::FirstPart, p);
-  while (SettleFixedPins(model)) {
+  if (!solver.PinStatesSettled) {
+    while (SettleFixedPins(model)) {
+    }
+    solver.PinStatesSettled = true;
   }
   if (p == -1) {
     Note(solver, text::NoConnectedPart);
@@ -222,6 +225,11 @@ int solver_steps::MovingSlot(const MoveSolver& solver, int part, const PinMove& 
 
 int SolveMove(MoveSolver& solver, int prevPart, int32_t pin, int n, double oldX, double oldY, double newX,
               double newY, int32_t commit) {
+  // An outermost call may find WorkTable filled afresh.
+  if (solver.Nesting == 0) {
+    solver.Pins.Build(solver.Model.WorkTable, solver.Model.PartCount);
+    solver.PinStatesSettled = false;
+  }
   ++solver.Log.SolverDepth;
   ++solver.Nesting;
   const int result = SolveMoveHere(solver, n, PinMove{prevPart, pin, {oldX, oldY}, {newX, newY}, commit});

@@ -4,6 +4,7 @@
 
 #include "model/message.h"
 #include "model/model_state.h"
+#include "solver/pin_directory.h"
 #include "solver/progress_log.h"
 #include "solver/trial_copies.h"
 
@@ -34,8 +35,14 @@ struct MoveSolver {
   // The user's message of the last refusal.
   Message MoveRefusalText{};
   TrialCopies Trials{};
+  // The pins of WorkTable, made afresh by each outermost call.
+  PinDirectory Pins{};
   // Active SolveMove calls; each level saves its trials in its own copy.
   int Nesting = 0;
+  // Settling fixed pins depends on pin states alone and changes nothing when
+  // run again over the same states, so within one outermost call it is rerun
+  // only after pin states have changed (a part committed, a trial undone).
+  bool PinStatesSettled = false;
 };
 
 // Carries pin `pin` from (oldX, oldY) to (newX, newY): finds the n-th other

@@ -16,15 +16,13 @@ namespace text = solver_messages;
 namespace {
 
 // Returns whether any free slot of the pin was changed.
-bool FixTemporarily(Table& work, int count, int32_t pin) {
+bool FixTemporarily(MoveSolver& solver, int32_t pin) {
   bool changed = false;
-  for (int q = 0; q < count; ++q) {
-    PartRecord& part = work[q];
-    for (int u = 0; u < part.PinCount; ++u) {
-      if (part.PinId[u] == pin && part.PinState[u] == 0) {
-        part.PinState[u] = 2;
-        changed = true;
-      }
+  for (const PinSlot& at : solver.Pins.SlotsOf(pin)) {
+    int32_t& state = solver.Model.WorkTable[at.Part].PinState[at.Slot];
+    if (state == 0) {
+      state = 2;
+      changed = true;
     }
   }
   return changed;
@@ -55,16 +53,22 @@ bool PropagationPass(MoveSolver& solver, int part, const PartRecord& before, int
     }
     const Point from = PinWorld(before, j);
     const Point to = PinWorld(model.WorkTable[part], j);
-    const int others = FindPartWithPin(model.WorkTable, model.PartCount, part, pin, 0);
+    const int others = solver.Pins.FindPart(part, pin, 0);
     for (int k = 1; k <= others; ++k) {
       tried = true;
-      solver.Trials.Save(solver.Nesting, model);
+      // A trial that meets a part already placed returns at once with no
+      // result to undo; only the others need a saved copy.
+      const int target = solver.Pins.FindPart(part, pin, k);
+      if (target >= 0 && model.WorkTable[target].Settled == 0) {
+        solver.Trials.Save(solver.Nesting, model);
+      }
       const int result = SolveMove(solver, part, pin, k, from.X, from.Y, to.X, to.Y, commit);
       if (result == kMoveDone) {
         ++tally.Successes;
         tally.Failures = 0;
       } else if (result == kMoveUndecided) {
         solver.Trials.Restore(solver.Nesting, model);
+        solver.PinStatesSettled = false;
         ++tally.Failures;
         tally.Code = result;
       } else {
@@ -82,9 +86,10 @@ void CommitPart(MoveSolver& solver, int part, int32_t commit) {
   ModelState& model = solver.Model;
   PartRecord& placed = model.WorkTable[part];
   placed.Settled = commit;
+  solver.PinStatesSettled = false;
   std::string temporary;
   for (int s = 0; s < placed.PinCount; ++s) {
-    if (FixTemporarily(model.WorkTable, model.PartCount, placed.PinId[s])) {
+    if (FixTemporarily(solver, placed.PinId[s])) {
       AddToList(solver, temporary, placed.PinId[s]);
     }
   }

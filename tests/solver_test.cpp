@@ -121,6 +121,36 @@ TEST(SolveMove, JointsSnapNearMissesAndRefuseWiderOnes) {
   EXPECT_TRUE(j->Logged("   部品1と部品2の交点がないので、移動できない"));
 }
 
+// The joint of P and Q carries Q's third pin to Y, which closes a joint with
+// Z but also carries a rod W hanging from nothing else. Y's trial ends
+// undecided, and everything it placed is undone while P and Q stay placed.
+TEST(SolveMove, UndecidedTrialIsUndoneWithAllItPlaced) {
+  SolverFixture f{MakePart(RodPassive1, 0, 0, {{101, 1}}),
+                  MakePart(RodPassive1, 0, 0, {{101, 2}, {102, 0, 100}}),
+                  MakePart(RodPassive1, 100, 100, {{103, 1}, {102, 0, 0, -100}, {104, 0, 100}}),
+                  MakePart(RodPassive1, 200, 100, {{104, 0}, {105, 0, 100}, {107, 0, 0, 100}}),
+                  MakePart(RodPassive1, 300, 200, {{106, 1}, {105, 0, 0, -100}}),
+                  MakePart(RodPassive1, 200, 200, {{107, 0}})};
+  EXPECT_EQ(SolveMove(f.Solver, 0, 101, 1, 0, 0, 0, 5, 1), kMoveUndecided);
+  const Table& work = f.Model->WorkTable;
+  EXPECT_EQ(work[1].Settled, 1);
+  EXPECT_EQ(work[2].Settled, 1);
+  EXPECT_NE(work[2].Angle, 0);
+  // Y and Z did move in the trial, and W was tried.
+  EXPECT_TRUE(f.Logged("     Movement of parts 3 and parts 4"));
+  EXPECT_TRUE(f.Logged("       Since the 2nd part cannot be found, it cannot move / False"));
+  for (const int i : {3, 4, 5}) {
+    const PartRecord& shown = f.Model->PartTable[i];
+    EXPECT_EQ(work[i].Settled, 0) << i;
+    EXPECT_EQ(work[i].X, shown.X) << i;
+    EXPECT_EQ(work[i].Y, shown.Y) << i;
+    EXPECT_EQ(work[i].Angle, shown.Angle) << i;
+  }
+  // Q's commit had made Y's slot of their pin temporarily fixed before the trial.
+  EXPECT_EQ(work[3].PinState, (std::array<int32_t, kPinSlots>{2, 0, 0}));
+  EXPECT_EQ(work[4].PinState, f.Model->PartTable[4].PinState);
+}
+
 // Just short of touching, rounding used to give r1 * r1 < a * a and NaN points.
 TEST(Geometry, NearlyTouchingCirclesMeetAtAFinitePoint) {
   const double r1 = 54.416780961000562;
