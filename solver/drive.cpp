@@ -124,14 +124,18 @@ std::optional<int> DrivePin(MoveSolver& solver, int slot, StepTally& tally, bool
   const int others = FindPartWithPin(model.WorkTable, model.PartCount, power, pin, 0);
   for (int k = 1; k <= others; ++k) {
     tried = true;
-    solver.Trials.Save(0, model);
+    solver.Trials.Begin();
     const int code = SolveMove(solver, power, pin, k, from.X, from.Y, to.X, to.Y, 1);
+    if (code == kMoveUndecided) {
+      solver.Trials.Undo(model.WorkTable);
+    } else {
+      solver.Trials.Keep();
+    }
     if (code == kMoveDone) {
       Note(solver, text::DrivenPinDone, static_cast<int>(pin));
       ++tally.Completed;
       tally.Retries = 0;
     } else if (code == kMoveUndecided) {
-      solver.Trials.Restore(0, model);
       ++tally.Undecided;
     } else if (code != kMoveHeldByFixedPin && IsPowerPiston(model.PartTable[power]) &&
                AdvancePowerPiston(model, tally)) {

@@ -146,7 +146,11 @@ double StrokeTerm(const PartRecord& part) {
 Point WorldPoint(const PartRecord& part, double dx, double dy) {
   const double px = part.X + dx + StrokeTerm(part);
   const double py = part.Y + dy;
-  return {RotateXDeg(part.X, part.Y, px, py, part.Angle), RotateYDeg(part.X, part.Y, px, py, part.Angle)};
+  // The same arithmetic as RotateXDeg and RotateYDeg, with one sine and cosine
+  // for both: the solver asks for thousands of pin positions per step.
+  Point p;
+  RotateRad(px, py, part.X, part.Y, part.Angle * kDegToRad, p.X, p.Y);
+  return p;
 }
 
 Point PinWorld(const PartRecord& part, int slot) { return WorldPoint(part, part.PinX[slot], part.PinY[slot]); }

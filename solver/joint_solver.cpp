@@ -83,8 +83,8 @@ bool PlaceSecondPart(PartRecord& part, const Anchor& anchor, int jointSlot, Poin
 
 int SolveJoint(MoveSolver& solver, int first, int second, int slot, const PinMove& move) {
   ModelState& model = solver.Model;
-  PartRecord& p = model.WorkTable[first];
-  PartRecord& q = model.WorkTable[second];
+  const PartRecord& p = model.WorkTable[first];
+  const PartRecord& q = model.WorkTable[second];
   const int32_t joint = p.PinId[slot];
   const Point jointNow = PinWorld(p, slot);
   const Anchor anchor = AnchorOf(model, second);
@@ -108,16 +108,16 @@ int SolveJoint(MoveSolver& solver, int first, int second, int slot, const PinMov
   const Point target = NearerBranch(cut, move.New, oldDirection);
   const PartRecord firstBefore = p;
   const PartRecord secondBefore = q;
-  if (!TurnIntoPlace(p, MovingSlot(solver, first, move), move.Old, move.New, slot, target)) {
+  if (!TurnIntoPlace(Edit(solver, first), MovingSlot(solver, first, move), move.Old, move.New, slot, target)) {
     Note(solver, text::FirstPlacementFailed, first, second);
     return Refuse(solver, text::RodLength, kMoveFirstPartMisplaced);
   }
-  if (!PlaceSecondPart(q, anchor, SlotOfPin(model.WorkTable, second, joint), target)) {
+  if (!PlaceSecondPart(Edit(solver, second), anchor, SlotOfPin(model.WorkTable, second, joint), target)) {
     Note(solver, text::SecondPlacementFailed, first, second);
     return Refuse(solver, piston ? text::PistonRodLength : text::RodLength, kMoveSecondPartMisplaced);
   }
-  p.Settled = move.Commit;
-  q.Settled = move.Commit;
+  Edit(solver, first).Settled = move.Commit;
+  Edit(solver, second).Settled = move.Commit;
   CommitPart(solver, first, move.Commit);
   CommitPart(solver, second, move.Commit);
   Note(solver, text::PairMoved, first, second);

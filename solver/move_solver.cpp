@@ -11,6 +11,7 @@
 
 #include "solver/move_solver.h"
 
+#include <bit>
 #include <cmath>
 
 #include "model/part_kind.h"
@@ -20,6 +21,7 @@
 
 namespace morvane {
 
+using solver_steps::Edit;
 using solver_steps::Note;
 using solver_steps::PinMove;
 using solver_steps::Refuse;
@@ -29,51 +31,67 @@ namespace {
 
 // A held part fixes each of its free pins: every slot of that pin becomes
 // temporarily fixed, and a slot exactly at the same place fixed.
-void FixPinOfHeldPart(Table& work, int count, const PartRecord& held, int slot) {
-  const Point at = PinWorld(held, slot);
-  for (int q = 0; q < count; ++q) {
-    PartRecord& part = work[q];
-    for (int u = 0; u < part.PinCount; ++u) {
-      if (part.PinId[u] == held.PinId[slot]) {
-        part.PinState[u] = 2;
-      }
-      const Point p = PinWorld(part, u);
-      if (NearPoint(p.X, p.Y, at.X, at.Y, 0)) {
-        part.PinState[u] = 1;
+void FixPinOfHeldPart(MoveSolver& solver, int held, int slot) {
+  const Table& work = solver.Model.WorkTable;
+  const int32_t pin = work[held].PinId[slot];
+  const Point at = PinWorld(work[held], slot);
+  for (int q = 0; q < solver.Model.PartCount; ++q) {
+    for (int u = 0; u < work[q].PinCount; ++u) {
+      const Point p = PinWorld(work[q], u);
+      const int32_t state = NearPoint(p.X, p.Y, at.X, at.Y, 0) ? 1 : work[q].PinId[u] == pin ? 2 : work[q].PinState[u];
+      if (state != work[q].PinState[u]) {
+        Edit(solver, q).PinState[u] = state;
       }
     }
   }
 }
 
-// One run over all parts; returns whether a pin became fixed.
-bool SettleFixedPins(ModelState& model) {
+int32_t MobilityOf(int fixed, int temporary) {
+  if (fixed >= 2 || (fixed == 1 && temporary >= 1)) {
+    return 0;
+  }
+  return fixed + temporary > 0 ? 1 : 2;
+}
+
+// The first part from `from` on that is marked for settling; parts marked
+// while a run goes on are met in the same run when they come later.
+int NextPartToSettle(const MoveSolver& solver, int from) {
+  const uint64_t marked = solver.PartsToSettle.to_ullong() >> from;
+  return marked == 0 ? kTableRecords : from + std::countr_zero(marked);
+}
+
+// One run over the parts changed since the last, in table order; returns
+// whether a pin became fixed. Mobility and Settled do not enter into settling,
+// so writing them leaves the part settled.
+bool SettleFixedPins(MoveSolver& solver) {
+  PartRecord* const work = solver.Model.WorkTable.data();
   bool changed = false;
-  for (int i = 0; i < model.PartCount; ++i) {
-    PartRecord& part = model.WorkTable[i];
-    if (IsPiston(part.Kind)) {
-      part.Mobility = 1;
-      continue;
-    }
+  for (int i = NextPartToSettle(solver, 0); i < solver.Model.PartCount; i = NextPartToSettle(solver, i + 1)) {
+    solver.PartsToSettle.reset(static_cast<size_t>(i));
     int fixed = 0;
     int temporary = 0;
-    for (int s = 0; s < part.PinCount; ++s) {
-      fixed += part.PinState[s] == 1;
-      temporary += part.PinState[s] == 2;
+    for (int s = 0; s < work[i].PinCount; ++s) {
+      fixed += work[i].PinState[s] == 1;
+      temporary += work[i].PinState[s] == 2;
     }
-    if (fixed >= 2) {
-      for (int s = 0; s < part.PinCount; ++s) {
-        if (part.PinState[s] == 0) {
-          FixPinOfHeldPart(model.WorkTable, model.PartCount, part, s);
-          part.PinState[s] = 1;
-          changed = true;
-        }
+    const int32_t mobility = IsPiston(work[i].Kind) ? 1 : MobilityOf(fixed, temporary);
+    if (work[i].Mobility != mobility) {
+      solver.Trials.Touch(solver.Model.WorkTable, i);
+      work[i].Mobility = mobility;
+    }
+    if (IsPiston(work[i].Kind) || fixed < 2) {
+      continue;
+    }
+    for (int s = 0; s < work[i].PinCount; ++s) {
+      if (work[i].PinState[s] == 0) {
+        FixPinOfHeldPart(solver, i, s);
+        Edit(solver, i).PinState[s] = 1;
+        changed = true;
       }
-      part.Mobility = 0;
-      part.Settled = 1;
-    } else if (fixed == 1 && temporary >= 1) {
-      part.Mobility = 0;
-    } else {
-      part.Mobility = fixed + temporary > 0 ? 1 : 2;
+    }
+    if (work[i].Settled != 1) {
+      solver.Trials.Touch(solver.Model.WorkTable, i);
+      work[i].Settled = 1;
     }
   }
   return changed;
@@ -92,7 +110,7 @@ int SlotInState(const PartRecord& part, int32_t state, int32_t movingPin) {
 // back on the place where that pin is fixed in another part.
 int MoveToTemporaryPin(MoveSolver& solver, int p, int slot, const PinMove& move) {
   Note(solver, text::TemporaryPinCase, p);
-  PartRecord& part = solver.Model.WorkTable[p];
+  PartRecord& part = Edit(solver, p);
   const PartRecord before = part;
   const Point target = PinPosByState(solver.Model.WorkTable, solver.Model.PartCount, part.PinId[slot], 1);
   const int moving = solver_steps::MovingSlot(solver, p, move);
@@ -111,7 +129,7 @@ int MoveGeneralCase(MoveSolver& solver, int p, const PinMove& move);
 // changes its stroke; any other move of it is the general case.
 int MovePassivePiston(MoveSolver& solver, int p, const PinMove& move) {
   Note(solver, text::PistonCase, p);
-  PartRecord& piston = solver.Model.WorkTable[p];
+  const PartRecord& piston = solver.Model.WorkTable[p];
   const double direction = std::atan2(move.New.Y - piston.Y, move.New.X - piston.X) * kRadToDeg;
   if (direction != piston.Angle) {
     return MoveGeneralCase(solver, p, move);
@@ -125,7 +143,7 @@ int MovePassivePiston(MoveSolver& solver, int p, const PinMove& move) {
     Note(solver, text::PistonOutOfRange);
     return Refuse(solver, text::PistonRodLength, kMoveOutOfReach);
   }
-  piston.Size = stroke;
+  Edit(solver, p).Size = stroke;
   solver_steps::CommitPart(solver, p, move.Commit);
   Note(solver, text::PartMoved, p);
   return solver_steps::PropagateFrom(solver, p, before, move.Commit);
@@ -185,10 +203,7 @@ int SolveMoveHere(MoveSolver& solver, int n, const PinMove& move) {
   ModelState& model = solver.Model;
   const int p = solver.Pins.FindPart(move.PrevPart, move.Pin, n);
   Note(solver, text::FirstPart, p);
-  if (!solver.PinStatesSettled) {
-    while (SettleFixedPins(model)) {
-    }
-    solver.PinStatesSettled = true;
+  while (SettleFixedPins(solver)) {
   }
   if (p == -1) {
     Note(solver, text::NoConnectedPart);
@@ -228,7 +243,7 @@ int SolveMove(MoveSolver& solver, int prevPart, int32_t pin, int n, double oldX,
   // An outermost call may find WorkTable filled afresh.
   if (solver.Nesting == 0) {
     solver.Pins.Build(solver.Model.WorkTable, solver.Model.PartCount);
-    solver.PinStatesSettled = false;
+    solver_steps::SettleAllAgain(solver);
   }
   ++solver.Log.SolverDepth;
   ++solver.Nesting;

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <bitset>
 #include <cstdint>
 
 #include "model/message.h"
 #include "model/model_state.h"
 #include "solver/pin_directory.h"
 #include "solver/progress_log.h"
-#include "solver/trial_copies.h"
+#include "solver/trial_journal.h"
 
 namespace morvane {
 
@@ -34,15 +35,15 @@ struct MoveSolver {
   int UiLanguage = 0;
   // The user's message of the last refusal.
   Message MoveRefusalText{};
-  TrialCopies Trials{};
+  TrialJournal Trials{};
   // The pins of WorkTable, made afresh by each outermost call.
   PinDirectory Pins{};
-  // Active SolveMove calls; each level saves its trials in its own copy.
+  // Active SolveMove calls.
   int Nesting = 0;
-  // Settling fixed pins depends on pin states alone and changes nothing when
-  // run again over the same states, so within one outermost call it is rerun
-  // only after pin states have changed (a part committed, a trial undone).
-  bool PinStatesSettled = false;
+  // Parts changed since fixed pins were last settled. Settling a part depends
+  // on its own pin states alone and changes nothing when done again over the
+  // same states, so only these parts are looked at again.
+  std::bitset<kTableRecords> PartsToSettle{};
 };
 
 // Carries pin `pin` from (oldX, oldY) to (newX, newY): finds the n-th other

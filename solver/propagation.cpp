@@ -3,8 +3,8 @@
 // A placed part fixes its pins: the other slots of each of its pins become
 // temporarily fixed (their part must come to this place), its own slots
 // fixed. Then every pin of the part is moved from its old to its new place
-// for each other part on it, each trial on a saved copy of WorkTable so that
-// an undecided one can be undone.
+// for each other part on it, each as a trial of the journal so that an
+// undecided one can be undone.
 
 #include "solver/solver_messages.h"
 #include "solver/solver_steps.h"
@@ -19,9 +19,8 @@ namespace {
 bool FixTemporarily(MoveSolver& solver, int32_t pin) {
   bool changed = false;
   for (const PinSlot& at : solver.Pins.SlotsOf(pin)) {
-    int32_t& state = solver.Model.WorkTable[at.Part].PinState[at.Slot];
-    if (state == 0) {
-      state = 2;
+    if (solver.Model.WorkTable[at.Part].PinState[at.Slot] == 0) {
+      Edit(solver, at.Part).PinState[at.Slot] = 2;
       changed = true;
     }
   }
@@ -56,19 +55,18 @@ bool PropagationPass(MoveSolver& solver, int part, const PartRecord& before, int
     const int others = solver.Pins.FindPart(part, pin, 0);
     for (int k = 1; k <= others; ++k) {
       tried = true;
-      // A trial that meets a part already placed returns at once with no
-      // result to undo; only the others need a saved copy.
-      const int target = solver.Pins.FindPart(part, pin, k);
-      if (target >= 0 && model.WorkTable[target].Settled == 0) {
-        solver.Trials.Save(solver.Nesting, model);
-      }
+      solver.Trials.Begin();
       const int result = SolveMove(solver, part, pin, k, from.X, from.Y, to.X, to.Y, commit);
+      if (result == kMoveUndecided) {
+        solver.Trials.Undo(model.WorkTable);
+        SettleAllAgain(solver);
+      } else {
+        solver.Trials.Keep();
+      }
       if (result == kMoveDone) {
         ++tally.Successes;
         tally.Failures = 0;
       } else if (result == kMoveUndecided) {
-        solver.Trials.Restore(solver.Nesting, model);
-        solver.PinStatesSettled = false;
         ++tally.Failures;
         tally.Code = result;
       } else {
@@ -84,9 +82,8 @@ bool PropagationPass(MoveSolver& solver, int part, const PartRecord& before, int
 
 void CommitPart(MoveSolver& solver, int part, int32_t commit) {
   ModelState& model = solver.Model;
-  PartRecord& placed = model.WorkTable[part];
-  placed.Settled = commit;
-  solver.PinStatesSettled = false;
+  const PartRecord& placed = model.WorkTable[part];
+  Edit(solver, part).Settled = commit;
   std::string temporary;
   for (int s = 0; s < placed.PinCount; ++s) {
     if (FixTemporarily(solver, placed.PinId[s])) {
@@ -96,7 +93,7 @@ void CommitPart(MoveSolver& solver, int part, int32_t commit) {
   Note(solver, text::TemporaryPins, part, temporary);
   std::string fixed;
   for (int s = 0; s < placed.PinCount; ++s) {
-    placed.PinState[s] = 1;
+    Edit(solver, part).PinState[s] = 1;
     AddToList(solver, fixed, placed.PinId[s]);
   }
   Note(solver, text::FixedPins, part, fixed);

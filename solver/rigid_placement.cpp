@@ -22,15 +22,18 @@ bool TurnIntoPlace(PartRecord& part, int movingSlot, Point from, Point to, int t
                                  part.PinX[targetSlot] - part.PinX[movingSlot]) *
                       kRadToDeg;
   const double gamma = std::atan2(goal.Y - to.Y, goal.X - to.X) * kRadToDeg;
+  const double x = part.X;
+  const double y = part.Y;
+  const double oldAngle = part.Angle;
   for (int halfTurns = 0; halfTurns < 2; ++halfTurns) {
-    const double angle = gamma - beta + 180.0 * halfTurns;
-    PartRecord trial = part;
-    MoveRigidly(trial, from, to, angle);
-    const Point landed = PinWorld(trial, targetSlot);
+    MoveRigidly(part, from, to, gamma - beta + 180.0 * halfTurns);
+    const Point landed = PinWorld(part, targetSlot);
     if (SamePoint(landed.X, landed.Y, goal.X, goal.Y)) {
-      part = trial;
       return true;
     }
+    part.X = x;
+    part.Y = y;
+    part.Angle = oldAngle;
   }
   return false;
 }

@@ -21,7 +21,24 @@ struct PinMove {
 
 template <typename... Values>
 void Note(MoveSolver& solver, const Message& text, const Values&... values) {
-  WriteLogLine(solver.Log, SolverIndent(solver.Log.SolverDepth), solver.UiLanguage, text, values...);
+  if (solver.Log.Enabled) {
+    WriteLogLine(solver.Log, SolverIndent(solver.Log.SolverDepth), solver.UiLanguage, text, values...);
+  }
+}
+
+// The record of WorkTable about to change, saved first for the trial under
+// way and marked for settling again.
+inline PartRecord& Edit(MoveSolver& solver, int part) {
+  solver.Trials.Touch(solver.Model.WorkTable, part);
+  solver.PartsToSettle.set(static_cast<size_t>(part));
+  return solver.Model.WorkTable[part];
+}
+
+// Every part in use is to be settled again.
+inline void SettleAllAgain(MoveSolver& solver) {
+  for (int i = 0; i < solver.Model.PartCount; ++i) {
+    solver.PartsToSettle.set(static_cast<size_t>(i));
+  }
 }
 
 inline int Refuse(MoveSolver& solver, const Message& text, int code) {

@@ -6,6 +6,7 @@
 #include "solver/geometry.h"
 #include "solver/move_solver.h"
 #include "solver/solver_messages.h"
+#include "solver/trial_journal.h"
 #include "tests/solver_fixture.h"
 
 namespace morvane {
@@ -149,6 +150,40 @@ TEST(SolveMove, UndecidedTrialIsUndoneWithAllItPlaced) {
   // Q's commit had made Y's slot of their pin temporarily fixed before the trial.
   EXPECT_EQ(work[3].PinState, (std::array<int32_t, kPinSlots>{2, 0, 0}));
   EXPECT_EQ(work[4].PinState, f.Model->PartTable[4].PinState);
+}
+
+TEST(TrialJournal, UndoPutsBackWhatTheTrialAndTheTrialsItKeptChanged) {
+  Table work{};
+  work[0].X = 1;
+  work[1].X = 2;
+  work[2].X = 3;
+  TrialJournal journal;
+  // Outside any trial nothing is kept for undoing.
+  journal.Touch(work, 0);
+  work[0].X = 10;
+  const Table outside = work;
+  journal.Begin();
+  journal.Touch(work, 1);
+  work[1].X = 20;
+  journal.Begin();
+  journal.Touch(work, 1);
+  work[1].X = 21;
+  journal.Touch(work, 2);
+  work[2].X = 30;
+  journal.Keep();
+  journal.Begin();
+  journal.Touch(work, 2);
+  work[2].X = 31;
+  journal.Touch(work, 0);
+  work[0].X = 11;
+  journal.Undo(work);
+  EXPECT_EQ(work[0].X, 10);
+  EXPECT_EQ(work[1].X, 21);
+  EXPECT_EQ(work[2].X, 30);
+  journal.Touch(work, 2);
+  work[2].X = 32;
+  journal.Undo(work);
+  EXPECT_EQ(work, outside);
 }
 
 // Just short of touching, rounding used to give r1 * r1 < a * a and NaN points.
