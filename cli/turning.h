@@ -11,9 +11,9 @@
 namespace morvane::cli {
 
 // Steps of the commands that drive a model stay within what one change of the
-// track bar may ask for: the drive carries a jump of more than 80 units a
-// further 80, so a longer step would not land where it was asked to.
-constexpr int32_t kLargestCliStep = 80;
+// track bar may ask for: the drive carries a longer jump further, so a longer
+// step would not land where it was asked to.
+constexpr int32_t kLargestCliStep = kLargestDriveStep;
 
 namespace turning_texts {
 inline constexpr Message BadPosition{"位置は 0 から 7200 までの整数です", "a position is a whole number from 0 to 7200"};

@@ -26,8 +26,6 @@ namespace text = solver_messages;
 
 namespace {
 
-constexpr int32_t kLargestStep = 80;
-
 template <typename... Values>
 void Note(MoveSolver& solver, const Message& line, const Values&... values) {
   WriteLogLine(solver.Log, "", solver.UiLanguage, line, values...);
@@ -38,10 +36,10 @@ bool HasUsablePowerPart(const ModelState& model) {
 }
 
 int32_t AfterJumpRule(int32_t position, int32_t powerPosition) {
-  if (position > powerPosition + kLargestStep) {
-    position += kLargestStep;
-  } else if (position < powerPosition - kLargestStep) {
-    position -= kLargestStep;
+  if (position > powerPosition + kLargestDriveStep) {
+    position += kLargestDriveStep;
+  } else if (position < powerPosition - kLargestDriveStep) {
+    position -= kLargestDriveStep;
   }
   return std::clamp(position, 0, kTrackMax);
 }
@@ -92,8 +90,10 @@ struct StepTally {
   int32_t LastPin = -1;
 };
 
-// Advances a power piston that its mechanism cannot follow; false once the
-// retries of the step are used up.
+// Advances a power piston that its mechanism cannot follow and starts the
+// step over at the new phase, from the shown positions: parts that the failed
+// trial had placed for the old phase must not stay where it left them.
+// False once the retries of the step are used up.
 bool AdvancePowerPiston(ModelState& model, StepTally& tally) {
   const int degrees = std::max(model.AngleStep / 10, 1);
   if (tally.Retries > 360 / degrees) {

@@ -25,6 +25,10 @@ struct DriveResult {
   Message RefusalText{};
 };
 
+// A change of the track position by more than this is carried further by the
+// same amount (see DriveStep).
+constexpr int32_t kLargestDriveStep = 80;
+
 // Power position in tenths of a degree to the power part's drive value: the
 // angle of a power disk or rod, the stroke phase of the power piston.
 double PowerAngleAt(int32_t position);
