@@ -128,15 +128,14 @@ std::optional<int> DrivePin(MoveSolver& solver, int slot, StepTally& tally, bool
     const int code = SolveMove(solver, power, pin, k, from.X, from.Y, to.X, to.Y, 1);
     if (code == kMoveUndecided) {
       solver.Trials.Undo(model.WorkTable);
-    } else {
-      solver.Trials.Keep();
+      ++tally.Undecided;
+      continue;
     }
+    solver.Trials.Keep();
     if (code == kMoveDone) {
       Note(solver, text::DrivenPinDone, static_cast<int>(pin));
       ++tally.Completed;
       tally.Retries = 0;
-    } else if (code == kMoveUndecided) {
-      ++tally.Undecided;
     } else if (code != kMoveHeldByFixedPin && IsPowerPiston(model.PartTable[power]) &&
                AdvancePowerPiston(model, tally)) {
       return std::nullopt;

@@ -57,19 +57,17 @@ bool PropagationPass(MoveSolver& solver, int part, const PartRecord& before, int
       tried = true;
       solver.Trials.Begin();
       const int result = SolveMove(solver, part, pin, k, from.X, from.Y, to.X, to.Y, commit);
-      if (result == kMoveUndecided) {
-        solver.Trials.Undo(model.WorkTable);
-        SettleAllAgain(solver);
-      } else {
-        solver.Trials.Keep();
-      }
       if (result == kMoveDone) {
+        solver.Trials.Keep();
         ++tally.Successes;
         tally.Failures = 0;
       } else if (result == kMoveUndecided) {
+        solver.Trials.Undo(model.WorkTable);
+        SettleAllAgain(solver);
         ++tally.Failures;
         tally.Code = result;
       } else {
+        solver.Trials.Keep();
         tally.Code = result;
         return false;
       }
