@@ -4,7 +4,7 @@
 
 #include "model/model_file.h"
 #include "tests/cli_runner.h"
-#include "tests/example_models.h"
+#include "examples/example_models.h"
 
 namespace morvane {
 namespace {

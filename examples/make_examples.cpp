@@ -4,7 +4,7 @@
 
 #include "model/message.h"
 #include "model/model_file.h"
-#include "tests/example_models.h"
+#include "examples/example_models.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

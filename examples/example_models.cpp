@@ -1,4 +1,4 @@
-#include "tests/example_models.h"
+#include "examples/example_models.h"
 
 #include <cmath>
 #include <stdexcept>
