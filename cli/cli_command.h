@@ -16,6 +16,8 @@ enum ExitCode : int {
   kExitBadModel = 2,
   kExitRefused = 3,
   kExitUsage = 64,
+  // The output file could not be written (the sysexits code).
+  kExitCannotWrite = 73,
 };
 
 struct CliContext {

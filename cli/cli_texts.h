@@ -15,8 +15,10 @@ inline constexpr Message Options{"オプション", "options"};
 inline constexpr Message HelpOption{"この説明を表示する", "show this help"};
 inline constexpr Message VersionOption{"版を表示する", "show the version"};
 inline constexpr Message LangOption{"日本語で表示する (ja) / 英語で表示する (en)", "texts in Japanese (ja) or English (en)"};
-inline constexpr Message ExitCodes{"終了コード: 0 完了, 2 読めない/壊れたモデル, 3 機構が動けない, 64 引数の誤り",
-                                   "exit status: 0 done, 2 unreadable or broken model, 3 the mechanism refused a move, 64 bad arguments"};
+inline constexpr Message ExitCodes{
+    "終了コード: 0 完了, 2 読めない/壊れたモデル, 3 機構が動けない, 64 引数の誤り, 73 出力ファイルを書けない",
+    "exit status: 0 done, 2 unreadable or broken model, 3 the mechanism refused a move, 64 bad arguments, "
+    "73 the output file could not be written"};
 inline constexpr Message Sound{"正常なモデルです", "sound model"};
 inline constexpr Message PartsLabel{"部品", "parts"};
 inline constexpr Message NextPinLabel{"次のピン番号", "next pin id"};

@@ -12,9 +12,6 @@ namespace morvane::cli {
 
 namespace {
 
-// A save that failed is neither a bad model nor a refused move.
-constexpr int kExitWriteFailed = 1;
-
 inline constexpr Message MissingTarget{"--to で位置を指定してください", "--to P is required"};
 inline constexpr Message MissingOutput{"-o で保存先を指定してください", "-o OUT.mvd is required"};
 
@@ -79,7 +76,7 @@ int RunDrive(const std::vector<std::string>& args, CliContext& context) {
   model->AngleStep = savedStep;
   if (const auto error = WriteModelFile(request->Output, *model)) {
     context.Err << request->Output << ": " << context.Text(*error) << '\n';
-    return kExitWriteFailed;
+    return kExitCannotWrite;
   }
   return kExitOk;
 }

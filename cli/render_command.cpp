@@ -20,6 +20,7 @@
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
+#include "cli/turning.h"
 #include "model/messages.h"
 #include "solver/drive.h"
 #include "solver/pen_locus.h"
@@ -31,13 +32,10 @@ namespace morvane::cli {
 
 namespace {
 
-// No such file could be created (the sysexits code).
-constexpr int kExitCannotWrite = 73;
 constexpr int kMaxOutputSide = 10000;
 
 namespace render_texts {
 inline constexpr Message MissingOutput{"出力ファイルを -o で指定してください", "an output file is required (-o OUT.png)"};
-inline constexpr Message BadPosition{"位置は 0 から 7200 までの整数です", "the position is a whole number from 0 to 7200"};
 inline constexpr Message BadArea{"範囲は X,Y,W,H で、1280 x 960 のキャンバスの内側です",
                                  "the area is X,Y,W,H and lies inside the 1280 x 960 canvas"};
 inline constexpr Message BadSize{"大きさは WxH で、それぞれ 1 から 10000 までです",
@@ -45,13 +43,12 @@ inline constexpr Message BadSize{"大きさは WxH で、それぞれ 1 から 1
 inline constexpr Message NotSupportedYet{"この画像形式はまだ使えません。.png を指定してください",
                                          "this image type is not supported yet; use .png"};
 inline constexpr Message UnknownImageType{"画像ファイルの拡張子は .png です", "the image file must end in .png"};
-inline constexpr Message NoPowerPart{"このモデルには回す動力部品がありません", "the model has no power part to turn"};
 }  // namespace render_texts
 
 struct RenderRequest {
   std::string ModelPath;
   std::string OutputPath;
-  std::optional<int> Position;
+  std::optional<int32_t> Position;
   QRect Area{0, 0, view::kCanvasWidth, view::kCanvasHeight};
   std::optional<QSize> Size;
 };
@@ -146,9 +143,9 @@ std::optional<RenderRequest> ParseRequest(const std::vector<std::string>& args, 
     return fail(context.Text(*wrong));
   }
   if (const auto position = parsed->Option("--position")) {
-    request.Position = ParseInt(*position);
-    if (!request.Position || *request.Position < 0 || *request.Position > kTrackMax) {
-      return fail(context.Text(render_texts::BadPosition));
+    request.Position = ParsePosition(*position);
+    if (!request.Position) {
+      return fail(context.Text(turning_texts::BadPosition));
     }
   }
   if (const auto area = parsed->Option("--area")) {
@@ -165,29 +162,6 @@ std::optional<RenderRequest> ParseRequest(const std::vector<std::string>& args, 
     }
   }
   return request;
-}
-
-// Turns the power part to `target` in the steps of automatic rotation, so
-// that the mechanism passes the same positions as on the screen and the pens
-// trace their loci on the way.
-int DriveTo(ModelState& model, PenLoci& loci, int target, CliContext& context) {
-  ProgressLog log;
-  auto solver = std::make_unique<MoveSolver>(MoveSolver{model, log, context.UiLanguage});
-  const int step = std::clamp(model.AngleStep, 1, 80);
-  int at = model.PowerPosition;
-  while (at != target) {
-    at = at < target ? std::min(at + step, target) : std::max(at - step, target);
-    const DriveResult result = DriveStep(*solver, loci, at);
-    if (result.Status == DriveStatus::Refused) {
-      context.Err << context.Text(result.RefusalText) << '\n';
-      return kExitRefused;
-    }
-    if (result.Status == DriveStatus::Ignored) {
-      context.Err << context.Text(render_texts::NoPowerPart) << '\n';
-      return kExitRefused;
-    }
-  }
-  return kExitOk;
 }
 
 // Written to a temporary name and renamed on success, so a failed write
@@ -225,9 +199,13 @@ int RunRender(const std::vector<std::string>& args, CliContext& context) {
   }
   PenLoci loci;
   if (request->Position) {
-    const int driven = DriveTo(*model, loci, *request->Position, context);
-    if (driven != kExitOk) {
-      return driven;
+    // The steps of automatic rotation, so that the mechanism passes the same
+    // positions as on the screen and the pens trace their loci on the way.
+    ProgressLog log;
+    MoveSolver solver(*model, log, context.UiLanguage);
+    const DriveResult result = TurnStraightTo(solver, loci, *request->Position, DefaultStep(model->AngleStep));
+    if (result.Status != DriveStatus::Moved) {
+      return ReportUntakenStep(result, context);
     }
   }
   if (!WritePng(Picture(*request, *model, loci), request->OutputPath)) {

@@ -149,6 +149,9 @@ void FinishPartDrop(ModelState& model, int index) {
     model.HasPowerPart = true;
     model.PowerPartIndex = index;
     SetTrackPositionQuietly(model, part.Kind == PistonActive ? 900 : 0);
+    // The new part stands where the bar now points; a stale position from an
+    // earlier power part would make the first step a jump.
+    model.PowerPosition = model.TrackPosition;
   }
   part.Selected = false;
 }

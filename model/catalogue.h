@@ -39,8 +39,8 @@ double SnapToGrid(double p);
 std::optional<Message> CreatePart(ModelState& model, int32_t kind, double x, double y);
 
 // Completes the drop of a newly created part on the canvas: a power part
-// becomes the model's power part with its track position (900 for the power
-// piston, its default phase), and the part is no longer selected.
+// becomes the model's power part with its track and power position (900 for
+// the power piston, its default phase), and the part is no longer selected.
 void FinishPartDrop(ModelState& model, int index);
 
 int CountHolesAt(const ModelState& model, double x, double y);
