@@ -60,6 +60,17 @@ const BenchModel& Bench() {
   return bench;
 }
 
+// Baseline for the figures below: restoring the dotted background, one copy of
+// a whole canvas picture.
+void BM_BackgroundCopy(benchmark::State& state) {
+  view::CanvasPictures pictures;
+  for (auto _ : state) {
+    view::PrepareCanvas(pictures);
+    benchmark::DoNotOptimize(pictures.imgTemp.constBits());
+  }
+}
+BENCHMARK(BM_BackgroundCopy)->Unit(benchmark::kMillisecond);
+
 void BM_FullFrame(benchmark::State& state) {
   const BenchModel& bench = Bench();
   view::CanvasPictures pictures;

@@ -132,7 +132,9 @@ std::string FormatGeneral(double value) {
   }
   const Decimal d = ToDecimal(std::min(std::fabs(value), kLargestWritable));
   const bool fixed = d.Exponent >= kSmallestFixedExponent && d.Exponent <= kLargestFixedExponent;
-  return (value < 0 ? "-" : "") + (fixed ? FixedForm(d) : ExponentForm(d));
+  std::string text = value < 0 ? "-" : "";
+  text += fixed ? FixedForm(d) : ExponentForm(d);
+  return text;
 }
 
 std::optional<double> ParseNumber(std::string_view text) {
