@@ -1,19 +1,19 @@
-// Renderings of the example models and of a model with every kind, compared
-// pixel for pixel with the references in tests/data/render. The references
-// are written only on purpose: scripts/update-golden sets
-// MORVANE_UPDATE_GOLDEN=1 for one run.
+// The example models and a model with every kind against the references in
+// tests/data/render, pixel for pixel; scripts/update-golden rewrites them.
 
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <stdexcept>
 #include <string>
-#include <vector>
+#include <utility>
 
+#include "model/catalogue.h"
 #include "model/model_file.h"
+#include "model/part_kind.h"
 #include "tests/render_support.h"
 
 namespace morvane::testing {
@@ -21,78 +21,75 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool Updating() {
-  const char* value = std::getenv("MORVANE_UPDATE_GOLDEN");
-  return value != nullptr && std::string(value) == "1";
-}
-
-fs::path FailureFolder() {
-  const fs::path folder = fs::temp_directory_path() / "morvane-render-failures";
-  fs::create_directories(folder);
-  return folder;
-}
-
-// On a mismatch the rendering and a picture of the differing pixels are left
-// in FailureFolder().
-void ExpectMatchesReference(const QImage& picture, const std::string& name) {
-  const std::string path = std::string(MORVANE_SOURCE_DIR) + "/tests/data/render/" + name + ".png";
-  if (Updating()) {
-    ASSERT_TRUE(picture.save(QString::fromStdString(path), "PNG")) << path;
-    return;
-  }
-  const QImage reference = QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
-  ASSERT_FALSE(reference.isNull()) << "no reference " << path << "; see scripts/update-golden";
-  ASSERT_EQ(reference.size(), picture.size()) << name;
-  QImage difference(picture.size(), QImage::Format_RGB32);
-  difference.fill(Qt::white);
-  int differing = 0;
-  for (int y = 0; y < picture.height(); ++y) {
-    for (int x = 0; x < picture.width(); ++x) {
-      if (Rgb(picture, x, y) != Rgb(reference, x, y)) {
-        ++differing;
-        difference.setPixel(x, y, qRgb(255, 0, 0));
-      }
-    }
-  }
-  if (differing > 0) {
-    const fs::path stem = FailureFolder() / name;
-    picture.save(QString::fromStdString(stem.string() + ".out.png"));
-    difference.save(QString::fromStdString(stem.string() + ".diff.png"));
-    ADD_FAILURE() << name << ": " << differing << " pixels differ; see " << stem.string() << ".{out,diff}.png";
-  }
-}
-
-void ExpectBothMatch(const Rendering& rendering, const std::string& name) {
-  ExpectMatchesReference(rendering.Scene, name);
-  ExpectMatchesReference(rendering.Index, name + ".index");
-}
-
-std::vector<fs::path> ExampleFiles() {
-  std::vector<fs::path> files;
-  for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(MORVANE_SOURCE_DIR) / "examples")) {
-    if (entry.path().extension() == ".mvd") {
-      files.push_back(entry.path());
-    }
-  }
-  std::sort(files.begin(), files.end());
-  return files;
-}
-
-TEST(GoldenRendering, ExampleModels) {
-  const std::vector<fs::path> files = ExampleFiles();
-  ASSERT_GE(files.size(), 6u);
-  for (const fs::path& file : files) {
-    auto model = std::make_unique<ModelState>();
-    ASSERT_EQ(ReadModelFile(file.string(), *model).Status, ReadStatus::Ok) << file;
-    ExpectBothMatch(Render(*model), file.stem().string());
-  }
-}
-
-TEST(GoldenRendering, EveryKind) {
+// Every kind code with fixed and movable pins and the four pens, a Selected
+// disk, pins and pens on their way from the palette, a trail of every colour.
+Rendering RenderEveryKind() {
   auto model = std::make_unique<ModelState>();
   PenLoci loci;
-  BuildEveryKindModel(*model, loci);
-  ExpectBothMatch(Render(*model, loci), "every-kind");
+  // Pins and pens go into the hole of a part below them.
+  const struct {
+    int32_t Kind;
+    double X, Y, Angle = 0;
+    std::optional<double> Size = std::nullopt;
+  } parts[] = {
+      {DiskActive1, 100, 100}, {DiskActive2, 300, 120}, {DiskActive3, 530, 140}, {DiskPassive1, 100, 300},
+      {DiskPassive2, 300, 320}, {DiskPassive3, 530, 340}, {RodActive1, 700, 60}, {RodActive2, 700, 140, 15},
+      {RodPassive1, 900, 60}, {RodPassive2, 900, 120}, {RodPassive3, 700, 220, -10}, {RodPassive4, 700, 300},
+      {RodPassive5, 1140, 60, 0, 120}, {RodPassive6, 700, 420, 0, 500}, {Triangle1, 60, 640}, {Triangle2, 250, 640, 30},
+      {Triangle3, 470, 640}, {Lgata1, 730, 640}, {Lgata2, 900, 640}, {Lgata3, 1240, 940, -90}, {PistonActive, 100, 760},
+      {PistonPassive, 100, 880, 0, 190}, {KoteiPin, 700, 420}, {Hatome, 740, 420}, {PenBlack, 780, 420},
+      {PenRed, 820, 420}, {PenBlue, 860, 420}, {PenGreen, 900, 420}, {Hatome, 40, 300}, {PenRed, 100, 270},
+      {Hatome, 430, 760}, {PenBlue, 450, 760}, {Hatome, 530, 880},
+  };
+  for (const auto& p : parts) {
+    if (!IsPin(p.Kind) && !IsPen(p.Kind)) {
+      AddPart(*model, p.Kind, p.X, p.Y, p.Angle, p.Size);
+    } else if (!(IsPin(p.Kind) ? PlacePin(*model, p.Kind == KoteiPin, p.X, p.Y) : PlacePen(*model, p.Kind, p.X, p.Y))) {
+      throw std::runtime_error("no hole for the pin or pen");
+    }
+  }
+  model->PartTable[AddPart(*model, DiskPassive1, 1100, 420)].Selected = true;
+  // Records on their way from the palette stay Selected at the end of the table.
+  const int32_t loose[] = {Hatome, KoteiPin, PenBlack, PenRed, PenBlue, PenGreen};
+  for (int i = 0; i < 6; ++i) {
+    CreatePart(*model, loose[i], 660 + 40 * i, 930);
+  }
+  for (int colour = 0; colour < kPenColours; ++colour) {
+    for (int step = 0; step <= 90; ++step) {
+      const double a = step * 4 * 0.017453292519943295;
+      loci.Trails[colour].X.push_back(820 + (50 + 12 * colour) * std::cos(a));
+      loci.Trails[colour].Y.push_back(800 + (30 + 10 * colour) * std::sin(2 * a));
+    }
+  }
+  return Render(*model, loci);
+}
+
+void ExpectMatchesReferences(const Rendering& rendering, const std::string& name) {
+  for (const auto& [picture, suffix] : {std::pair(&rendering.Scene, ""), std::pair(&rendering.Index, ".index")}) {
+    const std::string file = name + suffix + ".png";
+    const QString path = QString::fromStdString(std::string(MORVANE_SOURCE_DIR) + "/tests/data/render/" + file);
+    if (const char* update = std::getenv("MORVANE_UPDATE_GOLDEN"); update != nullptr && std::string(update) == "1") {
+      ASSERT_TRUE(picture->save(path, "PNG")) << file;
+    } else if (*picture != QImage(path).convertToFormat(QImage::Format_RGB32)) {
+      const std::string out = (fs::temp_directory_path() / ("morvane-render-" + file)).string();
+      picture->save(QString::fromStdString(out));
+      ADD_FAILURE() << file << " differs from the rendering in " << out << "; see scripts/update-golden";
+    }
+  }
+}
+
+TEST(GoldenRendering, ExampleModelsAndEveryKind) {
+  int examples = 0;
+  for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(MORVANE_SOURCE_DIR) / "examples")) {
+    if (entry.path().extension() == ".mvd") {
+      auto model = std::make_unique<ModelState>();
+      ASSERT_EQ(ReadModelFile(entry.path().string(), *model).Status, ReadStatus::Ok) << entry.path();
+      ExpectMatchesReferences(Render(*model), entry.path().stem().string());
+      ++examples;
+    }
+  }
+  EXPECT_GE(examples, 6);
+  ExpectMatchesReferences(RenderEveryKind(), "every-kind");
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QImage>
-#include <QRgb>
 #include <cstdint>
+#include <optional>
 
 #include "model/model_state.h"
 #include "solver/pen_locus.h"
@@ -14,17 +14,10 @@ struct Rendering {
   QImage Scene;
   QImage Index;
 };
-
 Rendering Render(const ModelState& model, const PenLoci& loci = {});
 
-// Creates a part as a palette drop does, turned by `angle`, at rest (not
-// Selected); returns its index.
-int AddPart(ModelState& model, int32_t kind, double x, double y, double angle = 0);
-
-// A part of every kind code with fixed and movable pins, the four pens, a
-// Selected plate on top, pins and pens on their way from the palette, and a
-// trail of every colour.
-void BuildEveryKindModel(ModelState& model, PenLoci& loci);
+// Drops a part as from the palette, turned and resized; returns its index.
+int AddPart(ModelState& model, int32_t kind, double x, double y, double angle = 0, std::optional<double> size = {});
 
 // The pixel as 0xRRGGBB, so that a failing comparison prints readably.
 uint32_t Rgb(const QImage& picture, int x, int y);
