@@ -1,53 +1,122 @@
 #pragma once
 
+#include <algorithm>
+#include <cmath>
+#include <complex>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
-#include "model/model_state.h"
+#include "model/catalogue.h"
+#include "model/model_file.h"
 #include "solver/drive.h"
-#include "solver/move_solver.h"
-#include "solver/pen_locus.h"
+#include "solver/geometry.h"
 
 namespace morvane::testing {
 
-struct SlotSpec {
+inline const std::string kExamples = std::string(MORVANE_SOURCE_DIR) + "/examples/";
+
+using Vec = std::complex<double>;
+inline Vec At(Point p) { return {p.X, p.Y}; }
+
+inline std::unique_ptr<ModelState> LoadModel(const std::string& path) {
+  auto model = std::make_unique<ModelState>();
+  if (ReadModelFile(path, *model).Status != ReadStatus::Ok) {
+    throw std::runtime_error("cannot read " + path);
+  }
+  return model;
+}
+
+
+// Builds as a user does: a part dropped on a grid point and turned, a pin or
+// pen dropped on coinciding holes. Both throw when nothing is placed.
+inline int AddPart(ModelState& model, int32_t kind, double x, double y, double angle = 0) {
+  if (CreatePart(model, kind, x, y)) {
+    throw std::runtime_error("part refused");
+  }
+  model.PartTable[model.PartCount - 1].Angle = angle;
+  FinishPartDrop(model, model.PartCount - 1);
+  return model.PartCount - 1;
+}
+
+inline void Drop(ModelState& model, int32_t kind, double x, double y) {
+  const Table before = model.PartTable;
+  if (DropPinOrPen(model, kind, x, y) || model.PartTable == before) {
+    throw std::runtime_error("nothing placed at " + std::to_string(x) + ", " + std::to_string(y));
+  }
+}
+
+struct Slot {
   int32_t Id = 0;
   int32_t State = 0;
   double X = 0;
   double Y = 0;
 };
 
-// Builds as a user does: a part dropped on a grid point and turned, a pin or
-// pen dropped on coinciding holes. Both throw when the catalogue refuses.
-int AddPart(ModelState& model, int32_t kind, double x, double y, double angle = 0);
-void Drop(ModelState& model, int32_t kind, double x, double y);
+inline PartRecord MakePart(int32_t kind, double x, double y, std::initializer_list<Slot> pins, double size = 0) {
+  PartRecord part{.Kind = kind, .X = x, .Y = y, .Size = size, .Visible = true};
+  for (const Slot& slot : pins) {
+    const int s = part.PinCount++;
+    part.PinId[s] = slot.Id;
+    part.PinState[s] = slot.State;
+    part.PinX[s] = slot.X;
+    part.PinY[s] = slot.Y;
+  }
+  return part;
+}
 
-PartRecord MakePart(int32_t kind, double x, double y, std::initializer_list<SlotSpec> slots, double size = 0,
-                    double angle = 0);
-
-// A model holding exactly these parts, shown and in the work table alike, with
-// a solver on it that keeps its log.
-struct SolverFixture {
-  std::unique_ptr<ModelState> Model = std::make_unique<ModelState>();
-  ProgressLog Log{};
-  MoveSolver Solver{*Model, Log};
-
-  explicit SolverFixture(std::initializer_list<PartRecord> parts, int uiLanguage = 0);
-  bool Logged(const std::string& line) const;
-};
-
-// A model with everything a drive step needs beside it.
-struct DriveRig {
+struct Rig {
   std::unique_ptr<ModelState> Model;
   ProgressLog Log{};
   PenLoci Loci{};
   MoveSolver Solver{*Model, Log};
 
-  explicit DriveRig(std::unique_ptr<ModelState> model) : Model(std::move(model)) {}
+  explicit Rig(std::unique_ptr<ModelState> model = std::make_unique<ModelState>()) : Model(std::move(model)) {}
+  // Exactly these parts, shown and in the work table alike, with the log kept.
+  Rig(std::initializer_list<PartRecord> parts) : Rig() {
+    Log.Enabled = true;
+    std::copy(parts.begin(), parts.end(), Model->PartTable.begin());
+    Model->PartCount = static_cast<int32_t>(parts.size());
+    Model->WorkTable = Model->PartTable;
+  }
   DriveResult Step(int32_t position) { return DriveStep(Solver, Loci, position); }
-  int CountLogged(const std::string& line) const;
+  int Logged(const std::string& line) const { return std::count(Log.Lines.begin(), Log.Lines.end(), line); }
 };
+
+inline double WorstPinError(const ModelState& model, int32_t pin, Vec expected) {
+  double worst = 0;
+  for (int i = 0; i < model.PartCount; ++i) {
+    for (int s = 0; s < model.PartTable[i].PinCount; ++s) {
+      if (model.PartTable[i].PinId[s] == pin) {
+        worst = std::max(worst, std::abs(At(PinWorld(model.PartTable[i], s)) - expected));
+      }
+    }
+  }
+  return worst;
+}
+
+// 0 for a sound mechanism, else the worst of: the distance between two slots
+// of one pin, the change since `start` of a distance between two pins of one
+// part, the move of a pin fixed in `start` (of any pin when `allPins`).
+inline double WorstFault(const ModelState& model, const ModelState& start, bool allPins = false) {
+  double worst = 0;
+  for (int i = 0; i < model.PartCount; ++i) {
+    const PartRecord& now = model.PartTable[i];
+    const PartRecord& then = start.PartTable[i];
+    for (int s = 0; s < now.PinCount; ++s) {
+      worst = std::max(worst, WorstPinError(model, now.PinId[s], At(PinWorld(now, s))));
+      if (allPins || then.PinState[s] == 1) {
+        worst = std::max(worst, std::abs(At(PinWorld(now, s)) - At(PinWorld(then, s))));
+      }
+      for (int t = s + 1; t < now.PinCount; ++t) {
+        const double length = std::abs(At(PinWorld(now, s)) - At(PinWorld(now, t)));
+        worst = std::max(worst, std::fabs(length - std::abs(At(PinWorld(then, s)) - At(PinWorld(then, t)))));
+      }
+    }
+  }
+  return worst;
+}
 
 }  // namespace morvane::testing

@@ -8,18 +8,14 @@
 #include <map>
 #include <sstream>
 
-#include "model/model_file.h"
 #include "solver/auto_rotation.h"
 #include "tests/cli_runner.h"
-#include "tests/mechanism_checks.h"
 #include "tests/solver_fixture.h"
 
 namespace morvane {
 namespace {
 
 using namespace testing;
-
-const std::string kExamples = std::string(MORVANE_SOURCE_DIR) + "/examples/";
 
 std::vector<std::string> Split(const std::string& text, char separator) {
   std::vector<std::string> parts;
@@ -30,96 +26,80 @@ std::vector<std::string> Split(const std::string& text, char separator) {
   return parts;
 }
 
-double Number(const std::string& field) {
-  double value = 0;
-  const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-  EXPECT_TRUE(error == std::errc() && end == field.data() + field.size()) << field;
-  return value;
+std::string Shortest(double value) {
+  char buffer[32];
+  return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr};
 }
 
-// Every pin's first slot, in ascending pin order, as the csv lists them.
-std::vector<double> PinColumns(const ModelState& model) {
-  std::map<int32_t, Point> pins;
-  for (int i = model.PartCount - 1; i >= 0; --i) {
-    for (int s = model.PartTable[i].PinCount - 1; s >= 0; --s) {
-      pins[model.PartTable[i].PinId[s]] = PinWorld(model.PartTable[i], s);
+// The position, every pin's first slot in ascending pin order, then the first
+// pen of each colour, each number the shortest that reads back the same.
+std::string CsvRow(const ModelState& model) {
+  std::map<std::pair<bool, int32_t>, Point> points;
+  for (int i = 0; i < model.PartCount; ++i) {
+    const PartRecord& part = model.PartTable[i];
+    for (int s = 0; s < part.PinCount; ++s) {
+      points.emplace(std::pair{false, part.PinId[s]}, PinWorld(part, s));
+    }
+    for (int s = 0; s < part.PenCount; ++s) {
+      points.emplace(std::pair{true, part.PenColor[s]}, PenWorld(part, s));
     }
   }
-  std::vector<double> values;
-  for (const auto& [id, p] : pins) {
-    values.insert(values.end(), {p.X, p.Y});
+  std::string row = std::to_string(model.PowerPosition);
+  for (const auto& [key, p] : points) {
+    row += "," + Shortest(p.X) + "," + Shortest(p.Y);
   }
-  return values;
+  return row;
 }
 
-TEST(TraceCli, CsvHasOneRowPerStepWithTheSolversExactNumbers) {
-  const CliRun run = RunCli("trace " + kExamples + "crank-rocker.mvd");
-  ASSERT_EQ(run.ExitCode, 0) << run.Err;
-  const std::vector<std::string> lines = Split(run.Out, '\n');
-  ASSERT_EQ(lines.size(), 182u);
-  EXPECT_EQ(lines[0], "position,pin0_x,pin0_y,pin101_x,pin101_y,pin102_x,pin102_y,pin103_x,pin103_y");
-
-  DriveRig rig(LoadExample("crank-rocker.mvd"));
-  for (size_t row = 1; row < lines.size(); ++row) {
-    if (row > 1) {
-      ASSERT_EQ(rig.Step(NextAutoPosition(rig.Model->PowerPosition, 40, Rotation::Forward)).Status,
-                DriveStatus::Moved);
+QJsonObject JsonRecord(const ModelState& model) {
+  QJsonArray parts;
+  for (int i = 0; i < model.PartCount; ++i) {
+    const PartRecord& p = model.PartTable[i];
+    QJsonArray pins;
+    QJsonArray pens;
+    for (int s = 0; s < p.PinCount; ++s) {
+      pins.append(QJsonObject{
+          {"id", p.PinId[s]}, {"state", p.PinState[s]}, {"x", PinWorld(p, s).X}, {"y", PinWorld(p, s).Y}});
     }
-    const std::vector<std::string> fields = Split(lines[row], ',');
-    ASSERT_EQ(fields.size(), 9u) << lines[row];
-    EXPECT_EQ(fields[0], std::to_string(rig.Model->PowerPosition));
-    const std::vector<double> expected = PinColumns(*rig.Model);
-    for (size_t c = 0; c < expected.size(); ++c) {
-      EXPECT_EQ(Number(fields[c + 1]), expected[c]) << "row " << row << " column " << c + 1;
+    for (int s = 0; s < p.PenCount; ++s) {
+      pens.append(QJsonObject{{"color", p.PenColor[s]}, {"x", PenWorld(p, s).X}, {"y", PenWorld(p, s).Y}});
     }
+    parts.append(QJsonObject{{"index", i}, {"kind", p.Kind}, {"x", p.X}, {"y", p.Y}, {"angle", p.Angle},
+                             {"size", p.Size}, {"pins", pins}, {"pens", pens}});
   }
-  EXPECT_EQ(Split(lines.back(), ',')[0], "0");
+  return {{"position", model.PowerPosition}, {"parts", parts}};
+}
 
-  const CliRun pens = RunCli("trace " + kExamples + "four-pens.mvd --to 80");
-  EXPECT_EQ(Split(pens.Out, '\n').front(),
+// Both formats of a run over the end of the bar hold the solver's numbers bit
+// for bit; without an end the run goes two full turns, back to 0.
+TEST(TraceCli, CsvAndJsonlHoldTheSolversExactNumbersAtEveryStep) {
+  const std::string trace = "trace " + kExamples + "four-pens.mvd --from 7040 --to 160 --step 80";
+  const CliRun csv = RunCli(trace);
+  const CliRun jsonl = RunCli(trace + " --format jsonl");
+  ASSERT_EQ(csv.ExitCode + jsonl.ExitCode, 0) << csv.Err << jsonl.Err;
+  const std::vector<std::string> rows = Split(csv.Out, '\n');
+  const std::vector<std::string> records = Split(jsonl.Out, '\n');
+  ASSERT_TRUE(rows.size() == 6 && records.size() == 5) << csv.Out << jsonl.Out;
+  EXPECT_EQ(rows[0],
             "position,pin0_x,pin0_y,pin101_x,pin101_y,pin102_x,pin102_y,pin103_x,pin103_y,pen_black_x,pen_black_y,"
             "pen_red_x,pen_red_y,pen_blue_x,pen_blue_y,pen_green_x,pen_green_y");
-  EXPECT_EQ(Split(pens.Out, '\n')[1], "0,300,400,340,400,580,400,580,600,500,400,660,400,580,500,300,330");
-}
-
-TEST(TraceCli, JsonlCarriesEveryPartAtFullPrecision) {
-  const CliRun run = RunCli("trace " + kExamples + "four-pens.mvd --format jsonl --from 80 --to 400 --step 80");
-  ASSERT_EQ(run.ExitCode, 0) << run.Err;
-  const std::vector<std::string> lines = Split(run.Out, '\n');
-  ASSERT_EQ(lines.size(), 5u);
-  DriveRig rig(LoadExample("four-pens.mvd"));
-  for (size_t row = 0; row < lines.size(); ++row) {
-    ASSERT_EQ(rig.Step(80 * static_cast<int32_t>(row + 1)).Status, DriveStatus::Moved);
-    QJsonParseError error;
-    const QJsonObject record = QJsonDocument::fromJson(QByteArray::fromStdString(lines[row]), &error).object();
-    ASSERT_EQ(error.error, QJsonParseError::NoError) << lines[row];
-    EXPECT_EQ(record["position"].toInt(), rig.Model->PowerPosition);
-    const QJsonArray parts = record["parts"].toArray();
-    ASSERT_EQ(parts.size(), rig.Model->PartCount);
-    for (int i = 0; i < rig.Model->PartCount; ++i) {
-      const PartRecord& part = rig.Model->PartTable[i];
-      const QJsonObject json = parts[i].toObject();
-      EXPECT_EQ(json["kind"].toInt(), part.Kind);
-      EXPECT_EQ(json["angle"].toDouble(), part.Angle);
-      const QJsonArray pins = json["pins"].toArray();
-      ASSERT_EQ(pins.size(), part.PinCount);
-      for (int s = 0; s < part.PinCount; ++s) {
-        EXPECT_EQ(pins[s].toObject()["id"].toInt(), part.PinId[s]);
-        EXPECT_EQ(pins[s].toObject()["x"].toDouble(), PinWorld(part, s).X);
-        EXPECT_EQ(pins[s].toObject()["y"].toDouble(), PinWorld(part, s).Y);
-      }
-      const QJsonArray pens = json["pens"].toArray();
-      ASSERT_EQ(pens.size(), part.PenCount);
-      for (int s = 0; s < part.PenCount; ++s) {
-        EXPECT_EQ(pens[s].toObject()["color"].toInt(), part.PenColor[s]);
-        EXPECT_EQ(pens[s].toObject()["x"].toDouble(), PenWorld(part, s).X);
-      }
-    }
+  Rig rig(LoadModel(kExamples + "four-pens.mvd"));
+  for (int32_t position = 80; position < 7040; position += 80) {
+    ASSERT_EQ(rig.Step(position).Status, DriveStatus::Moved);
   }
+  for (size_t row = 0; row < records.size(); ++row) {
+    ASSERT_EQ(rig.Step(NextAutoPosition(rig.Model->PowerPosition, 80, Rotation::Forward)).Status, DriveStatus::Moved);
+    EXPECT_EQ(rows[row + 1], CsvRow(*rig.Model));
+    EXPECT_TRUE(QJsonDocument::fromJson(QByteArray::fromStdString(records[row])).object() == JsonRecord(*rig.Model))
+        << records[row];
+  }
+  const std::vector<std::string> turns = Split(RunCli("trace " + kExamples + "crank-rocker.mvd").Out, '\n');
+  ASSERT_EQ(turns.size(), static_cast<size_t>(kTrackMax / 40 + 2));
+  EXPECT_EQ(turns.back().substr(0, 2), "0,");
 }
 
 TEST(TraceCli, RefusedStepKeepsTheRowsSoFarAndExits3) {
-  DriveRig rig(LoadExample("locks-before-turn.mvd"));
+  Rig rig(LoadModel(kExamples + "locks-before-turn.mvd"));
   while (rig.Step(rig.Model->PowerPosition + 40).Status == DriveStatus::Moved) {
   }
   const CliRun run = RunCli("trace " + kExamples + "locks-before-turn.mvd");
@@ -127,8 +107,6 @@ TEST(TraceCli, RefusedStepKeepsTheRowsSoFarAndExits3) {
   EXPECT_EQ(run.Err, "Since the length of a rod does not suit, it cannot move.\n");
   const std::vector<std::string> lines = Split(run.Out, '\n');
   EXPECT_EQ(lines.size(), static_cast<size_t>(rig.Model->PowerPosition / 40 + 2));
-  EXPECT_EQ(Split(lines.back(), ',')[0], std::to_string(rig.Model->PowerPosition));
-
   EXPECT_EQ(RunCli("--lang ja trace " + kExamples + "locks-before-turn.mvd").Err,
             "ロッドの長さが合わないので移動できません。\n");
 }
@@ -143,45 +121,30 @@ TEST(TraceCli, ArgumentsAndModelsAreChecked) {
     EXPECT_NE(run.Err.find("usage: morvane-cli " + Split(args, ' ')[0] + " MODEL.mvd"), std::string::npos)
         << args << ": " << run.Err;
   }
-  const std::string folder = MakeTempFolder();
-  const CliRun missing = RunCli("trace " + folder + "/missing.mvd");
+  const CliRun missing = RunCli("trace " + kExamples + "missing.mvd");
   EXPECT_EQ(missing.ExitCode, 2);
   EXPECT_NE(missing.Err.find("Reading of a file went wrong."), std::string::npos);
-  EXPECT_EQ(RunCli("drive " + folder + "/missing.mvd --to 10 -o " + folder + "/out.mvd").ExitCode, 2);
-  std::filesystem::remove_all(folder);
 }
 
+// Out and back again, or nothing written when the mechanism locks on the way.
 TEST(DriveCli, SavesTheModelTurnedToThePositionOrNothing) {
   const std::string folder = MakeTempFolder();
   const std::string out = folder + "/turned.mvd";
   ASSERT_EQ(RunCli("drive " + kExamples + "crank-rocker.mvd --to 900 --step 20 -o " + out).ExitCode, 0);
-  auto saved = std::make_unique<ModelState>();
-  ASSERT_EQ(ReadModelFile(out, *saved).Status, ReadStatus::Ok);
-  DriveRig rig(LoadExample("crank-rocker.mvd"));
+  const auto saved = LoadModel(out);
+  Rig rig(LoadModel(kExamples + "crank-rocker.mvd"));
   for (int32_t position = 20; position <= 900; position += 20) {
     ASSERT_EQ(rig.Step(position).Status, DriveStatus::Moved);
   }
-  EXPECT_EQ(saved->PowerPosition, 900);
-  EXPECT_EQ(saved->TrackPosition, 900);
-  EXPECT_EQ(saved->AngleStep, rig.Model->AngleStep);
-  for (int i = 0; i < saved->PartCount; ++i) {
-    EXPECT_NEAR(saved->PartTable[i].X, rig.Model->PartTable[i].X, 1e-9);
-    EXPECT_NEAR(saved->PartTable[i].Y, rig.Model->PartTable[i].Y, 1e-9);
-    EXPECT_NEAR(saved->PartTable[i].Angle, rig.Model->PartTable[i].Angle, 1e-9);
-  }
+  EXPECT_TRUE(saved->PowerPosition == 900 && saved->TrackPosition == 900 && saved->AngleStep == rig.Model->AngleStep);
+  EXPECT_LT(WorstFault(*saved, *rig.Model, true), 1e-9);
 
-  const std::string back = folder + "/back.mvd";
-  ASSERT_EQ(RunCli("drive " + out + " --to 0 -o " + back).ExitCode, 0);
-  auto returned = std::make_unique<ModelState>();
-  ASSERT_EQ(ReadModelFile(back, *returned).Status, ReadStatus::Ok);
-  const auto start = LoadExample("crank-rocker.mvd");
-  EXPECT_LT(WorstPinError(*returned, CrankOf(*start).JointPin, CrankOf(*start).B), 1e-6);
+  ASSERT_EQ(RunCli("drive " + out + " --to 0 -o " + folder + "/back.mvd").ExitCode, 0);
+  EXPECT_LT(WorstFault(*LoadModel(folder + "/back.mvd"), *LoadModel(kExamples + "crank-rocker.mvd"), true), 1e-6);
 
-  const std::string refused = folder + "/refused.mvd";
-  const CliRun run = RunCli("drive " + kExamples + "locks-before-turn.mvd --to 3600 -o " + refused);
+  const CliRun run = RunCli("drive " + kExamples + "locks-before-turn.mvd --to 3600 -o " + folder + "/refused.mvd");
   EXPECT_EQ(run.ExitCode, 3);
-  EXPECT_EQ(run.Err, "Since the length of a rod does not suit, it cannot move.\n");
-  EXPECT_FALSE(std::filesystem::exists(refused));
+  EXPECT_FALSE(std::filesystem::exists(folder + "/refused.mvd"));
   std::filesystem::remove_all(folder);
 }
 
