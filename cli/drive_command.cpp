@@ -1,7 +1,6 @@
 // morvane-cli drive: turns a model to a track position and saves it there,
 // for a teacher who wants the model to open in a given position.
 
-#include <memory>
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
@@ -59,22 +58,20 @@ int RunDrive(const std::vector<std::string>& args, CliContext& context) {
   if (!request) {
     return kExitUsage;
   }
-  auto model = std::make_unique<ModelState>();
-  if (!LoadModel(request->Path, *model, context)) {
+  const auto turnable = LoadTurnableModel(request->Path, context);
+  if (!turnable) {
     return kExitBadModel;
   }
+  ModelState& model = *turnable->Model;
   // The step sets how far each drive step goes; the saved speed stays the model's.
-  const int32_t savedStep = model->AngleStep;
-  model->AngleStep = request->Step.value_or(DefaultStep(savedStep));
-  ProgressLog log;
-  PenLoci loci;
-  MoveSolver solver(*model, log, context.UiLanguage);
-  const DriveResult result = TurnStraightTo(solver, loci, request->To, model->AngleStep);
+  const int32_t savedStep = model.AngleStep;
+  model.AngleStep = request->Step.value_or(DefaultStep(savedStep));
+  const DriveResult result = TurnStraightTo(turnable->Solver, turnable->Loci, request->To, model.AngleStep);
   if (result.Status != DriveStatus::Moved) {
     return ReportUntakenStep(result, context);
   }
-  model->AngleStep = savedStep;
-  if (const auto error = WriteModelFile(request->Output, *model)) {
+  model.AngleStep = savedStep;
+  if (const auto error = WriteModelFile(request->Output, model)) {
     context.Err << request->Output << ": " << context.Text(*error) << '\n';
     return kExitCannotWrite;
   }

@@ -12,7 +12,6 @@
 #include <QString>
 #include <algorithm>
 #include <cctype>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,9 +21,6 @@
 #include "cli/commands.h"
 #include "cli/turning.h"
 #include "model/messages.h"
-#include "solver/drive.h"
-#include "solver/pen_locus.h"
-#include "solver/progress_log.h"
 #include "view/canvas_pictures.h"
 #include "view/render_scene.h"
 
@@ -193,22 +189,21 @@ int RunRender(const std::vector<std::string>& args, CliContext& context) {
   if (!request) {
     return kExitUsage;
   }
-  auto model = std::make_unique<ModelState>();
-  if (!LoadModel(request->ModelPath, *model, context)) {
+  const auto turnable = LoadTurnableModel(request->ModelPath, context);
+  if (!turnable) {
     return kExitBadModel;
   }
-  PenLoci loci;
+  ModelState& model = *turnable->Model;
   if (request->Position) {
     // The steps of automatic rotation, so that the mechanism passes the same
     // positions as on the screen and the pens trace their loci on the way.
-    ProgressLog log;
-    MoveSolver solver(*model, log, context.UiLanguage);
-    const DriveResult result = TurnStraightTo(solver, loci, *request->Position, DefaultStep(model->AngleStep));
+    const DriveResult result =
+        TurnStraightTo(turnable->Solver, turnable->Loci, *request->Position, DefaultStep(model.AngleStep));
     if (result.Status != DriveStatus::Moved) {
       return ReportUntakenStep(result, context);
     }
   }
-  if (!WritePng(Picture(*request, *model, loci), request->OutputPath)) {
+  if (!WritePng(Picture(*request, model, turnable->Loci), request->OutputPath)) {
     context.Err << request->OutputPath << ": " << context.Text(messages::WriteFailed) << '\n';
     return kExitCannotWrite;
   }

@@ -3,7 +3,6 @@
 // programs (jsonl).
 
 #include <algorithm>
-#include <memory>
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
@@ -97,31 +96,31 @@ int RunTrace(const std::vector<std::string>& args, CliContext& context) {
   if (!request) {
     return kExitUsage;
   }
-  auto model = std::make_unique<ModelState>();
-  if (!LoadModel(request->Path, *model, context)) {
+  const auto turnable = LoadTurnableModel(request->Path, context);
+  if (!turnable) {
     return kExitBadModel;
   }
-  const int32_t step = request->Step.value_or(DefaultStep(model->AngleStep));
-  model->AngleStep = step;
-  ProgressLog log;
-  PenLoci loci;
-  MoveSolver solver(*model, log, context.UiLanguage);
-  TraceOutput output(*model, request->Json, context.Out);
+  ModelState& model = *turnable->Model;
+  const int32_t step = request->Step.value_or(DefaultStep(model.AngleStep));
+  model.AngleStep = step;
+  PenLoci& loci = turnable->Loci;
+  TraceOutput output(model, request->Json, context.Out);
 
-  const int32_t from = request->From.value_or(model->PowerPosition);
-  if (const DriveResult reached = TurnStraightTo(solver, loci, from, step); reached.Status != DriveStatus::Moved) {
+  const int32_t from = request->From.value_or(model.PowerPosition);
+  if (const DriveResult reached = TurnStraightTo(turnable->Solver, loci, from, step);
+      reached.Status != DriveStatus::Moved) {
     return ReportUntakenStep(reached, context);
   }
-  RecordPenPoints(model->PartTable, model->PartCount, step, loci);
-  output.Row(*model, loci);
+  RecordPenPoints(model.PartTable, model.PartCount, step, loci);
+  output.Row(model, loci);
   for (int32_t left = Distance(from, request->To); left > 0;) {
-    const int32_t at = model->PowerPosition;
+    const int32_t at = model.PowerPosition;
     const int32_t next = NextAutoPosition(at, std::min(step, left), Rotation::Forward);
-    if (const DriveResult result = DriveStep(solver, loci, next); result.Status != DriveStatus::Moved) {
+    if (const DriveResult result = DriveStep(turnable->Solver, loci, next); result.Status != DriveStatus::Moved) {
       return ReportUntakenStep(result, context);
     }
     left -= (next - at + kTrackMax) % kTrackMax;
-    output.Row(*model, loci);
+    output.Row(model, loci);
   }
   return kExitOk;
 }

@@ -1,12 +1,17 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "cli/cli_command.h"
 #include "model/message.h"
 #include "solver/drive.h"
+#include "solver/move_solver.h"
+#include "solver/pen_locus.h"
+#include "solver/progress_log.h"
 
 namespace morvane::cli {
 
@@ -20,6 +25,20 @@ inline constexpr Message BadPosition{"位置は 0 から 7200 までの整数で
 inline constexpr Message BadStep{"ステップは 1 から 80 までの整数です", "a step is a whole number from 1 to 80"};
 inline constexpr Message NoPowerPart{"モデルに動力部品がありません", "the model has no power part"};
 }  // namespace turning_texts
+
+// A model read from a file with the solver, log and pen loci its steps use.
+struct TurnableModel {
+  explicit TurnableModel(int uiLanguage) : Solver(*Model, Log, uiLanguage) {}
+
+  // On the heap: the tables are too large for the stack.
+  std::unique_ptr<ModelState> Model = std::make_unique<ModelState>();
+  ProgressLog Log;
+  PenLoci Loci;
+  MoveSolver Solver;
+};
+
+// Reads the model at `path`; on failure prints the message and returns null.
+std::unique_ptr<TurnableModel> LoadTurnableModel(const std::string& path, CliContext& context);
 
 // A track position 0..7200, or nullopt.
 std::optional<int32_t> ParsePosition(std::string_view text);
