@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
+#include <limits>
 #include <optional>
 
 #include "model/part_kind.h"
@@ -142,6 +144,52 @@ TEST(Drive, RefusedStepLeavesTheTablesAndPutsTheBarBack) {
   EXPECT_EQ(result.RefusalText, text::PistonRodLength);
   slider.Model->PartTable[2].PinX[0] = before[2].PinX[0] = 0;
   EXPECT_EQ(slider.Model->PartTable, before);
+}
+
+bool Finite(const PartRecord& part) {
+  return std::isfinite(part.X) && std::isfinite(part.Y) && std::isfinite(part.Size) && std::isfinite(part.Angle);
+}
+
+// X, Y, Size, Angle, then PinX and PinY of each slot in turn.
+double& NumberOf(PartRecord& part, int field) {
+  const std::array<double*, 4> whole{&part.X, &part.Y, &part.Size, &part.Angle};
+  const int slot = (field - 4) / 2;
+  return field < 4 ? *whole[field] : field % 2 == 0 ? part.PinX[slot] : part.PinY[slot];
+}
+
+// Any one number of an example damaged to a value that is not finite or
+// overflows when turned: a step either moves to finite places only, or is
+// refused and leaves the table as it was (the damaged number aside, which
+// never compares equal when it is not a number).
+TEST(Drive, StepsNeverLeaveValuesThatAreNotFinite) {
+  const double inf = std::numeric_limits<double>::infinity();
+  int moved = 0;
+  int refused = 0;
+  for (const char* name : {"crank-rocker", "slider-crank", "power-rod-drag-link", "six-bar-triangle"}) {
+    const std::unique_ptr<ModelState> sound = LoadModel(kExamples + name + ".mvd");
+    for (int part = 0; part < sound->PartCount; ++part) {
+      for (int field = 0; field < 4 + 2 * sound->PartTable[part].PinCount; ++field) {
+        for (const double damage : {std::nan(""), inf, -inf, 1.7e308, -1e308, 1e154}) {
+          Rig rig(std::make_unique<ModelState>(*sound));
+          NumberOf(rig.Model->PartTable[part], field) = damage;
+          Table before = rig.Model->PartTable;
+          if (rig.Step(rig.Model->PowerPosition + 40).Status == DriveStatus::Moved) {
+            ++moved;
+            EXPECT_TRUE(std::all_of(rig.Model->PartTable.begin(), rig.Model->PartTable.begin() + sound->PartCount,
+                                    Finite))
+                << name << " part " << part << " field " << field << " = " << damage;
+            continue;
+          }
+          ++refused;
+          NumberOf(rig.Model->PartTable[part], field) = NumberOf(before[part], field) = 0;
+          EXPECT_EQ(rig.Model->PartTable, before) << name << " part " << part << " field " << field;
+        }
+      }
+    }
+  }
+  // Damage to pin offsets the step never reads still lets it move.
+  EXPECT_GT(moved, 0);
+  EXPECT_GT(refused, 0);
 }
 
 std::unique_ptr<ModelState> PowerPistonAt(double phase) {
