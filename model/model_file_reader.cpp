@@ -106,13 +106,21 @@ bool PowerPartFits(const ModelState& model) {
   return !model.HasPowerPart || (model.PowerPartIndex >= 0 && model.PowerPartIndex < model.PartCount);
 }
 
+// The program only ever stores positions of the track bar; anything else
+// would send the drive's arithmetic past the ends of the bar.
+bool PositionsOnTheBar(const ModelState& model) {
+  const auto onBar = [](int32_t position) { return position >= 0 && position <= kTrackMax; };
+  return onBar(model.PowerPosition) && onBar(model.TrackPosition) && onBar(model.PlacementTrackPosition);
+}
+
 }  // namespace
 
 ReadResult ParseModelText(std::string_view text, ModelState& model) {
   // About 100 KB: too large for the stack of a window's event handler.
   const auto parsed = std::make_unique<ModelState>();
   LineReader lines(text);
-  if (!WalkModel(*parsed, lines) || !lines.OnlyBlankLinesLeft() || !PowerPartFits(*parsed)) {
+  if (!WalkModel(*parsed, lines) || !lines.OnlyBlankLinesLeft() || !PowerPartFits(*parsed) ||
+      !PositionsOnTheBar(*parsed)) {
     return {ReadStatus::Broken, messages::FileBroken};
   }
   model = *parsed;

@@ -1,18 +1,21 @@
 #include "solver/auto_rotation.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "model/model_state.h"
 
 namespace morvane {
 
+// In 64 bits and kept on the bar: the step comes from a model file, where
+// any 32-bit value reads, a negative one included.
 int32_t NextAutoPosition(int32_t position, int32_t angleStep, Rotation direction) {
   if (direction == Rotation::Forward) {
-    const int32_t next = position + angleStep;
-    return next >= kTrackMax ? 0 : next;
+    const int64_t next = int64_t{position} + angleStep;
+    return next >= kTrackMax ? 0 : static_cast<int32_t>(std::max<int64_t>(next, 0));
   }
-  const int32_t next = position - angleStep;
-  return next < 1 ? kTrackMax : next;
+  const int64_t next = int64_t{position} - angleStep;
+  return next < 1 ? kTrackMax : static_cast<int32_t>(std::min<int64_t>(next, kTrackMax));
 }
 
 int32_t AngleStepForSpeed(int speedIndex, int32_t current) {

@@ -180,6 +180,13 @@ TEST(ModelFile, ReaderToleratesOtherLineEndsBooleanSpellingsAndDecoration) {
   ASSERT_EQ(ParseModelText(withoutPower, *model).Status, ReadStatus::Ok);
   EXPECT_EQ(model->PowerPartIndex, 7);
   EXPECT_EQ(FormatModelText(*model), withoutPower);
+
+  // Both ends of the track bar are positions the program stores.
+  const std::string positions = "0\r\n0\r\n2\r\n40\r\n0\r\n0\r\n0\r\n";
+  std::string atTheEnd = withoutPower;
+  atTheEnd.replace(atTheEnd.rfind(positions), positions.size(), "7200\r\n7200\r\n2\r\n40\r\n0\r\n0\r\n7200\r\n");
+  ASSERT_EQ(ParseModelText(atTheEnd, *model).Status, ReadStatus::Ok);
+  EXPECT_TRUE(model->PowerPosition == 7200 && model->TrackPosition == 7200 && model->PlacementTrackPosition == 7200);
 }
 
 TEST(ModelFile, UnreadableFileLeavesModelAlone) {

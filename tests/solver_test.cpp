@@ -227,6 +227,13 @@ TEST(Drive, LonePowerPartsTurnWithoutTheSolverAndTheBarCarriesJumpsAndWrapsTicks
   EXPECT_EQ(NextAutoPosition(7120, 80, Rotation::Forward), 0);
   EXPECT_EQ(NextAutoPosition(5, 10, Rotation::Backward), 7200);
   EXPECT_EQ(NextAutoPosition(10, 10, Rotation::Backward), 7200);
+  // Steps only a damaged file holds still tick onto the bar.
+  const int32_t extreme = std::numeric_limits<int32_t>::max();
+  EXPECT_EQ(NextAutoPosition(7160, extreme, Rotation::Forward), 0);
+  EXPECT_EQ(NextAutoPosition(5, extreme, Rotation::Backward), 7200);
+  EXPECT_EQ(NextAutoPosition(5, -extreme - 1, Rotation::Backward), 7200);
+  EXPECT_EQ(NextAutoPosition(5, -extreme - 1, Rotation::Forward), 0);
+  EXPECT_EQ(NextAutoPosition(100, -40, Rotation::Forward), 60);
   EXPECT_EQ(AngleStepForSpeed(5, 20), 20);
 }
 
