@@ -86,6 +86,11 @@ DriveResult StuckPinRefusal(MoveSolver& solver, int32_t pin, int code) {
 struct StepTally {
   int Completed = 0;
   int Undecided = 0;
+  // Every advance of the power piston in the step. Not started again when a
+  // driven pin completes: with a second driven pin that cannot follow, the
+  // first would complete on every pass and the step would never end. Each
+  // advance starts over from the shown positions, so a second round of phases
+  // could only repeat the first.
   int Retries = 0;
   int32_t LastPin = -1;
 };
@@ -135,7 +140,6 @@ std::optional<int> DrivePin(MoveSolver& solver, int slot, StepTally& tally, bool
     if (code == kMoveDone) {
       Note(solver, text::DrivenPinDone, static_cast<int>(pin));
       ++tally.Completed;
-      tally.Retries = 0;
     } else if (code != kMoveHeldByFixedPin && IsPowerPiston(model.PartTable[power]) &&
                AdvancePowerPiston(model, tally)) {
       return std::nullopt;

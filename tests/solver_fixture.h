@@ -85,6 +85,25 @@ struct Rig {
   int Logged(const std::string& line) const { return std::count(Log.Lines.begin(), Log.Lines.end(), line); }
 };
 
+inline std::unique_ptr<ModelState> PowerPistonAt(double phase) {
+  auto m = std::make_unique<ModelState>();
+  m->PartTable[AddPart(*m, PistonActive, 100, 400)].Size = phase;
+  m->PowerPosition = m->TrackPosition = static_cast<int32_t>(phase * 10);
+  return m;
+}
+
+// A rod and a rocker pulled straight from the power piston's pin in hole
+// `hole` toward a fixed pivot 400 away along `toward`: the piston can then
+// only stroke the way that brings the pin nearer the pivot.
+inline void StretchedChain(ModelState& m, int hole, Vec toward) {
+  const Vec a{340 + 20 * hole + PistonOffset(m.PartTable[0].Size), 400};
+  AddPart(m, RodPassive2, a.real(), a.imag(), std::arg(toward) * kRadToDeg);
+  AddPart(m, RodPassive2, (a + 400.0 * toward).real(), (a + 400.0 * toward).imag(), std::arg(-toward) * kRadToDeg);
+  for (const double along : {0, 200, 400}) {
+    Drop(m, along < 400 ? Hatome : KoteiPin, (a + along * toward).real(), (a + along * toward).imag());
+  }
+}
+
 inline double WorstPinError(const ModelState& model, int32_t pin, Vec expected) {
   double worst = 0;
   for (int i = 0; i < model.PartCount; ++i) {

@@ -192,13 +192,6 @@ TEST(Drive, StepsNeverLeaveValuesThatAreNotFinite) {
   EXPECT_GT(refused, 0);
 }
 
-std::unique_ptr<ModelState> PowerPistonAt(double phase) {
-  auto m = std::make_unique<ModelState>();
-  m->PartTable[AddPart(*m, PistonActive, 100, 400)].Size = phase;
-  m->PowerPosition = m->TrackPosition = static_cast<int32_t>(phase * 10);
-  return m;
-}
-
 // A jump of more than 80 goes 80 further: 7000 becomes 7080, phase 708 mod
 // 360, and 1000 then becomes 920. Ticks of automatic rotation wrap instead.
 TEST(Drive, LonePowerPartsTurnWithoutTheSolverAndTheBarCarriesJumpsAndWrapsTicks) {
@@ -235,18 +228,6 @@ TEST(Drive, LonePowerPartsTurnWithoutTheSolverAndTheBarCarriesJumpsAndWrapsTicks
   EXPECT_EQ(NextAutoPosition(5, -extreme - 1, Rotation::Forward), 0);
   EXPECT_EQ(NextAutoPosition(100, -40, Rotation::Forward), 60);
   EXPECT_EQ(AngleStepForSpeed(5, 20), 20);
-}
-
-// A rod and a rocker pulled straight from the power piston's pin in hole
-// `hole` toward a fixed pivot 400 away along `toward`: the piston can then
-// only stroke the way that brings the pin nearer the pivot.
-void StretchedChain(ModelState& m, int hole, Vec toward) {
-  const Vec a{340 + 20 * hole + PistonOffset(m.PartTable[0].Size), 400};
-  AddPart(m, RodPassive2, a.real(), a.imag(), std::arg(toward) * kRadToDeg);
-  AddPart(m, RodPassive2, (a + 400.0 * toward).real(), (a + 400.0 * toward).imag(), std::arg(-toward) * kRadToDeg);
-  for (const double along : {0, 200, 400}) {
-    Drop(m, along < 400 ? Hatome : KoteiPin, (a + along * toward).real(), (a + along * toward).imag());
-  }
 }
 
 // The first pin drives a free crank-rocker, the second a stretched chain: from

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "model/part_kind.h"
 #include "solver/solver_messages.h"
 #include "tests/solver_fixture.h"
@@ -32,6 +34,35 @@ TEST(Stall, DriveWhoseDrivenPinsJoinNothingIsRefused) {
   EXPECT_EQ(result.Status, DriveStatus::Refused);
   EXPECT_EQ(result.Code, kMoveUndecided);
   EXPECT_EQ(result.RefusalText, solver_messages::Undecided);
+}
+
+// A power piston at its full stroke, with a free crank-rocker on its first pin
+// and on its second a chain that no phase of the step's retries lets follow:
+// every pass the first pin completes again before the second sends the piston
+// on, so the retries must count every advance of the step.
+TEST(Stall, PowerPistonWithOneFreeAndOneStuckPinIsRefused) {
+  Rig rig(PowerPistonAt(180));
+  ModelState& m = *rig.Model;
+  AddPart(m, RodPassive2, 520, 400, 90);
+  AddPart(m, RodPassive2, 720, 600, 180);
+  Drop(m, KoteiPin, 720, 600);
+  Drop(m, Hatome, 520, 400);
+  Drop(m, Hatome, 520, 600);
+  StretchedChain(m, 1, {0.8, 0.6});
+  rig.Log.Enabled = true;
+  const Table before = m.PartTable;
+  const DriveResult result = rig.Step(1810);
+  EXPECT_EQ(result.Status, DriveStatus::Refused);
+  EXPECT_EQ(result.RefusalText, solver_messages::RodLength);
+  EXPECT_EQ(m.PartTable, before);
+  // Each time a pin fails the piston advances, 91 times at this speed, and
+  // the 92nd failure refuses the step.
+  const auto logged = [&](int pin, const char* what) {
+    return rig.Logged("-- Move processing of the pin " + std::to_string(pin) + " of power parts is " + what + " --");
+  };
+  EXPECT_GT(logged(102, "completed"), 0);
+  EXPECT_EQ(logged(104, "completed"), 0);
+  EXPECT_EQ(logged(102, "started") - logged(102, "completed") + logged(104, "started"), 92);
 }
 
 }  // namespace
