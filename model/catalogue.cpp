@@ -73,7 +73,8 @@ bool AcceptsFixedPin(int32_t kind) { return !IsDisk(kind) && !IsPiston(kind); }
 
 }  // namespace
 
-int HoleParameter(double size) { return (RoundHalfEven(size) - 40) / 20; }
+// In 64 bits: a size from a file may round to the most negative int.
+int HoleParameter(double size) { return static_cast<int>((int64_t{RoundHalfEven(size)} - 40) / 20); }
 
 HoleList HolesOf(const PartRecord& part) {
   HoleList list;

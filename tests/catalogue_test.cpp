@@ -54,6 +54,8 @@ TEST(Catalogue, EveryKindGetsItsSizeAxleAndHoleCount) {
   // Sizes from a file are not bounded by the palette.
   small.Size = 1e300;
   EXPECT_EQ(HolesOf(small).Count, kMaxHoles);
+  small.Size = -1e300;
+  EXPECT_EQ(HolesOf(small).Count, 0);
   small.Kind = RodPassive6;
   small.Size = 1000;
   EXPECT_EQ(HolesOf(small).Count, 49);
