@@ -1,3 +1,4 @@
+#include <limits>
 #include <memory>
 
 #include "model/file_io.h"
@@ -113,6 +114,12 @@ bool PositionsOnTheBar(const ModelState& model) {
   return onBar(model.PowerPosition) && onBar(model.TrackPosition) && onBar(model.PlacementTrackPosition);
 }
 
+// Palette pins are numbered from 101 up, above every axle number, and the
+// next number must still be one that can be handed out.
+bool PinNumbersLeft(const ModelState& model) {
+  return model.NextPinId >= kFirstPalettePinId && model.NextPinId < std::numeric_limits<int32_t>::max();
+}
+
 }  // namespace
 
 ReadResult ParseModelText(std::string_view text, ModelState& model) {
@@ -120,7 +127,7 @@ ReadResult ParseModelText(std::string_view text, ModelState& model) {
   const auto parsed = std::make_unique<ModelState>();
   LineReader lines(text);
   if (!WalkModel(*parsed, lines) || !lines.OnlyBlankLinesLeft() || !PowerPartFits(*parsed) ||
-      !PositionsOnTheBar(*parsed)) {
+      !PositionsOnTheBar(*parsed) || !PinNumbersLeft(*parsed)) {
     return {ReadStatus::Broken, messages::FileBroken};
   }
   model = *parsed;
