@@ -92,6 +92,18 @@ inline std::unique_ptr<ModelState> PowerPistonAt(double phase) {
   return m;
 }
 
+// A coupler hanging 200 down from the power piston's pin in its first hole,
+// and a rocker from there to a fixed pivot 200 further along: a chain that
+// follows every stroke.
+inline void FreeRocker(ModelState& m) {
+  const double x = 340 + PistonOffset(m.PartTable[0].Size);
+  AddPart(m, RodPassive2, x, 400, 90);
+  AddPart(m, RodPassive2, x + 200, 600, 180);
+  Drop(m, KoteiPin, x + 200, 600);
+  Drop(m, Hatome, x, 400);
+  Drop(m, Hatome, x, 600);
+}
+
 // A rod and a rocker pulled straight from the power piston's pin in hole
 // `hole` toward a fixed pivot 400 away along `toward`: the piston can then
 // only stroke the way that brings the pin nearer the pivot.

@@ -238,11 +238,7 @@ TEST(Drive, LonePowerPartsTurnWithoutTheSolverAndTheBarCarriesJumpsAndWrapsTicks
 TEST(Drive, PowerPistonIsRetriedPastPhasesItsMechanismCannotFollow) {
   Rig rig(PowerPistonAt(90));
   ModelState& m = *rig.Model;
-  AddPart(m, RodPassive2, 430, 400, 90);
-  AddPart(m, RodPassive2, 630, 600, 180);
-  Drop(m, KoteiPin, 630, 600);
-  Drop(m, Hatome, 430, 400);
-  Drop(m, Hatome, 430, 600);
+  FreeRocker(m);
   StretchedChain(m, 1, {-0.8, 0.6});
   const auto start = std::make_unique<ModelState>(m);
   ASSERT_EQ(rig.Step(940).Status, DriveStatus::Moved);

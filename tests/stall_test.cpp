@@ -43,11 +43,7 @@ TEST(Stall, DriveWhoseDrivenPinsJoinNothingIsRefused) {
 TEST(Stall, PowerPistonWithOneFreeAndOneStuckPinIsRefused) {
   Rig rig(PowerPistonAt(180));
   ModelState& m = *rig.Model;
-  AddPart(m, RodPassive2, 520, 400, 90);
-  AddPart(m, RodPassive2, 720, 600, 180);
-  Drop(m, KoteiPin, 720, 600);
-  Drop(m, Hatome, 520, 400);
-  Drop(m, Hatome, 520, 600);
+  FreeRocker(m);
   StretchedChain(m, 1, {0.8, 0.6});
   rig.Log.Enabled = true;
   const Table before = m.PartTable;
