@@ -180,17 +180,6 @@ int FirstPartLeftBehind(const ModelState& model) {
   return -1;
 }
 
-bool AllFinite(const ModelState& model) {
-  for (int i = 0; i < model.PartCount; ++i) {
-    const PartRecord& part = model.WorkTable[i];
-    if (!std::isfinite(part.X) || !std::isfinite(part.Y) || !std::isfinite(part.Size) ||
-        !std::isfinite(part.Angle)) {
-      return false;
-    }
-  }
-  return true;
-}
-
 DriveResult DriveMechanism(MoveSolver& solver, double driveValue) {
   ModelState& model = solver.Model;
   PrepareWorkTable(model, driveValue);
@@ -207,7 +196,7 @@ DriveResult DriveMechanism(MoveSolver& solver, double driveValue) {
     solver.MoveRefusalText = text::CannotMove;
     return Refusal(solver, kMoveUndecided);
   }
-  if (!AllFinite(model)) {
+  if (!std::all_of(model.WorkTable.begin(), model.WorkTable.begin() + model.PartCount, HasFinitePlace)) {
     solver.MoveRefusalText = text::RodLength;
     return StuckPinRefusal(solver, tally.LastPin, kMoveNoIntersection);
   }
@@ -225,6 +214,10 @@ DriveResult DriveMechanism(MoveSolver& solver, double driveValue) {
 }
 
 }  // namespace
+
+bool HasFinitePlace(const PartRecord& part) {
+  return std::isfinite(part.X) && std::isfinite(part.Y) && std::isfinite(part.Size) && std::isfinite(part.Angle);
+}
 
 double PowerAngleAt(int32_t position) { return position / 10.0; }
 

@@ -29,6 +29,10 @@ struct DriveResult {
 // same amount (see DriveStep).
 constexpr int32_t kLargestDriveStep = 80;
 
+// Whether centre, Size and Angle are all finite, as a step that moves leaves
+// every part.
+bool HasFinitePlace(const PartRecord& part);
+
 // Power position in tenths of a degree to the power part's drive value: the
 // angle of a power disk or rod, the stroke phase of the power piston.
 double PowerAngleAt(int32_t position);

@@ -146,10 +146,6 @@ TEST(Drive, RefusedStepLeavesTheTablesAndPutsTheBarBack) {
   EXPECT_EQ(slider.Model->PartTable, before);
 }
 
-bool Finite(const PartRecord& part) {
-  return std::isfinite(part.X) && std::isfinite(part.Y) && std::isfinite(part.Size) && std::isfinite(part.Angle);
-}
-
 // X, Y, Size, Angle, then PinX and PinY of each slot in turn.
 double& NumberOf(PartRecord& part, int field) {
   const std::array<double*, 4> whole{&part.X, &part.Y, &part.Size, &part.Angle};
@@ -176,7 +172,7 @@ TEST(Drive, StepsNeverLeaveValuesThatAreNotFinite) {
           if (rig.Step(rig.Model->PowerPosition + 40).Status == DriveStatus::Moved) {
             ++moved;
             EXPECT_TRUE(std::all_of(rig.Model->PartTable.begin(), rig.Model->PartTable.begin() + sound->PartCount,
-                                    Finite))
+                                    HasFinitePlace))
                 << name << " part " << part << " field " << field << " = " << damage;
             continue;
           }

@@ -4,7 +4,6 @@
 // - a refused step changes a part, or
 // - a step that moved leaves a number that is not finite in a part that
 //   held only finite ones before.
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -25,16 +24,12 @@ void Require(bool promise) {
   }
 }
 
-bool Finite(const PartRecord& part) {
-  return std::isfinite(part.X) && std::isfinite(part.Y) && std::isfinite(part.Size) && std::isfinite(part.Angle);
-}
-
 void CheckStep(const Table& before, const ModelState& model, DriveStatus status) {
   for (int i = 0; i < model.PartCount; ++i) {
     if (status == DriveStatus::Refused) {
       Require(std::memcmp(&before[i], &model.PartTable[i], sizeof(PartRecord)) == 0);
-    } else if (Finite(before[i])) {
-      Require(Finite(model.PartTable[i]));
+    } else if (HasFinitePlace(before[i])) {
+      Require(HasFinitePlace(model.PartTable[i]));
     }
   }
 }
@@ -43,7 +38,7 @@ void Turn(MoveSolver& solver, PenLoci& loci, Rotation direction) {
   ModelState& model = solver.Model;
   for (int tick = 0; tick < 1800 / kLargestDriveStep; ++tick) {
     const Table before = model.PartTable;
-    const DriveResult result = DriveStep(solver, loci, NextAutoPosition(model.PowerPosition, 80, direction));
+    const DriveResult result = DriveStep(solver, loci, NextAutoPosition(model.PowerPosition, kLargestDriveStep, direction));
     CheckStep(before, model, result.Status);
     if (result.Status != DriveStatus::Moved) {
       return;
