@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "examples/model_building.h"
 #include "model/catalogue.h"
 #include "model/messages.h"
 #include "model/part_kind.h"
@@ -12,12 +13,7 @@ namespace {
 
 std::unique_ptr<ModelState> NewModel() { return std::make_unique<ModelState>(); }
 
-int Add(ModelState& model, int32_t kind, double x, double y, double angle = 0) {
-  EXPECT_FALSE(CreatePart(model, kind, x, y));
-  model.PartTable[model.PartCount - 1].Angle = angle;
-  FinishPartDrop(model, model.PartCount - 1);
-  return model.PartCount - 1;
-}
+using examples::AddPart;
 
 TEST(Catalogue, EveryKindGetsItsSizeAxleAndHoleCount) {
   const struct {
@@ -41,8 +37,8 @@ TEST(Catalogue, EveryKindGetsItsSizeAxleAndHoleCount) {
     EXPECT_TRUE(part.Selected && part.Visible);
   }
   auto model = NewModel();
-  Add(*model, RodPassive1, 0, 0);
-  Add(*model, DiskPassive1, 0, 0);
+  AddPart(*model, RodPassive1, 0, 0);
+  AddPart(*model, DiskPassive1, 0, 0);
   EXPECT_EQ(model->PartTable[1].PinId[0], 1);
   EXPECT_EQ(model->PartTable[1].PinState[0], 1);
   // Radius 21..59 gives n = 0 by truncation; 20 and below give no holes.
@@ -72,14 +68,14 @@ TEST(Catalogue, FortyNinePartsFitAndTheFiftiethIsRefused) {
 
 TEST(Catalogue, HolePositionsFollowAngleAndPistonStroke) {
   auto model = NewModel();
-  const int rod = Add(*model, RodPassive1, 100, 100, 90);
+  const int rod = AddPart(*model, RodPassive1, 100, 100, 90);
   const HoleList holes = HolesOf(model->PartTable[rod]);
   const Hole last = holes.Holes[holes.Count - 1];
   const Point p = WorldPoint(model->PartTable[rod], last.X, last.Y);
   EXPECT_NEAR(p.X, 100, 1e-9);
   EXPECT_NEAR(p.Y, 260, 1e-9);
 
-  const int piston = Add(*model, PistonPassive, 0, 500);
+  const int piston = AddPart(*model, PistonPassive, 0, 500);
   for (const double phase : {90.0, 270.0, 180.0}) {
     model->PartTable[piston].Size = phase;
     const double first = phase == 180 ? 420 : 330;
@@ -91,8 +87,8 @@ TEST(Catalogue, HolePositionsFollowAngleAndPistonStroke) {
 
 TEST(Catalogue, JoiningRulesAndTheirMessages) {
   auto model = NewModel();
-  const int disk = Add(*model, DiskPassive1, 200, 200);
-  const int rod = Add(*model, RodPassive1, 240, 200);
+  const int disk = AddPart(*model, DiskPassive1, 200, 200);
+  const int rod = AddPart(*model, RodPassive1, 240, 200);
   EXPECT_FALSE(DropPinOrPen(*model, Hatome, 240, 200));
   EXPECT_EQ(model->NextPinId, 102);
   EXPECT_EQ(model->PartTable[disk].PinId[1], 101);
@@ -110,9 +106,9 @@ TEST(Catalogue, JoiningRulesAndTheirMessages) {
   EXPECT_EQ(DropPinOrPen(*model, Hatome, 380, 200), messages::MovablePinNeedsTwo);
   EXPECT_FALSE(DropPinOrPen(*model, Hatome, 700, 700));
 
-  Add(*model, RodPassive2, 260, 200);
+  AddPart(*model, RodPassive2, 260, 200);
   EXPECT_EQ(DropPinOrPen(*model, Hatome, 260, 200), messages::ThreeOrMoreParts);
-  const int lgata = Add(*model, Lgata1, 600, 600);
+  const int lgata = AddPart(*model, Lgata1, 600, 600);
   EXPECT_EQ(DropPinOrPen(*model, Hatome, 600, 600), messages::MovablePinNeedsTwo);
   EXPECT_EQ(model->PartTable[lgata].PinCount, 0);
 
@@ -127,7 +123,7 @@ TEST(Catalogue, JoiningRulesAndTheirMessages) {
 
 TEST(Catalogue, FullSlotsRefuseAPlacementAndWriteNothing) {
   auto model = NewModel();
-  const int triangle = Add(*model, Triangle3, 300, 700);
+  const int triangle = AddPart(*model, Triangle3, 300, 700);
   const HoleList holes = HolesOf(model->PartTable[triangle]);
   ASSERT_EQ(holes.Count, 30);
   for (int h = 0; h < kPinSlots; ++h) {
@@ -148,17 +144,17 @@ TEST(Catalogue, FullSlotsRefuseAPlacementAndWriteNothing) {
 
 TEST(Catalogue, RemovingPartsKeepsAxleNumbersDistinctAndJointsJoined) {
   auto model = NewModel();
-  Add(*model, RodPassive1, 0, 100);
-  Add(*model, DiskPassive1, 300, 300);
-  const int power = Add(*model, DiskActive1, 600, 300);
-  const int rod = Add(*model, RodPassive1, 620, 300);
+  AddPart(*model, RodPassive1, 0, 100);
+  AddPart(*model, DiskPassive1, 300, 300);
+  const int power = AddPart(*model, DiskActive1, 600, 300);
+  const int rod = AddPart(*model, RodPassive1, 620, 300);
   ASSERT_FALSE(DropPinOrPen(*model, Hatome, 620, 300));
   ASSERT_EQ(model->PowerPartIndex, power);
 
   RemovePart(*model, 0);
   EXPECT_EQ(model->PartCount, 3);
   EXPECT_EQ(model->PowerPartIndex, 1);
-  Add(*model, DiskPassive2, 900, 300);
+  AddPart(*model, DiskPassive2, 900, 300);
   for (int i = 0; i < model->PartCount; ++i) {
     if (HasAxle(model->PartTable[i].Kind)) {
       EXPECT_EQ(model->PartTable[i].PinId[0], i);

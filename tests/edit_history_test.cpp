@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "model/catalogue.h"
+#include "examples/model_building.h"
 #include "model/edit_history.h"
 #include "model/part_kind.h"
 
@@ -14,8 +14,7 @@ struct Session {
   std::unique_ptr<EditHistory> History = std::make_unique<EditHistory>();
 
   void Place(int32_t kind, double x, double y) {
-    ASSERT_FALSE(CreatePart(*Model, kind, x, y));
-    FinishPartDrop(*Model, Model->PartCount - 1);
+    examples::AddPart(*Model, kind, x, y);
     History->TakeSnapshot(*Model);
   }
 };

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "examples/model_building.h"
 #include "model/catalogue.h"
 #include "model/messages.h"
 #include "model/part_kind.h"
@@ -37,9 +38,10 @@ size_t CountLines(const std::string& text) {
   return lines;
 }
 
-void Create(ModelState& model, int32_t kind, double x, double y) { ASSERT_FALSE(CreatePart(model, kind, x, y)); }
+using examples::Drop;
 
-void Drop(ModelState& model, int32_t kind, double x, double y) { ASSERT_FALSE(DropPinOrPen(model, kind, x, y)); }
+// Only created, not dropped: the part stays Selected, as while it is dragged.
+void Create(ModelState& model, int32_t kind, double x, double y) { ASSERT_FALSE(CreatePart(model, kind, x, y)); }
 
 void SnapshotPlacement(ModelState& model) { model.PlacementTable = model.PartTable; }
 

@@ -2,8 +2,8 @@
 
 #include <QImage>
 #include <cstdint>
-#include <optional>
 
+#include "examples/model_building.h"
 #include "model/model_state.h"
 #include "solver/pen_locus.h"
 
@@ -16,8 +16,7 @@ struct Rendering {
 };
 Rendering Render(const ModelState& model, const PenLoci& loci = {});
 
-// Drops a part as from the palette, turned and resized; returns its index.
-int AddPart(ModelState& model, int32_t kind, double x, double y, double angle = 0, std::optional<double> size = {});
+using examples::AddPart;
 
 // The pixel as 0xRRGGBB, so that a failing comparison prints readably.
 uint32_t Rgb(const QImage& picture, int x, int y);

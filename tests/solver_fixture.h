@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "examples/model_building.h"
 #include "model/catalogue.h"
 #include "model/model_file.h"
 #include "solver/drive.h"
@@ -30,23 +31,8 @@ inline std::unique_ptr<ModelState> LoadModel(const std::string& path) {
 }
 
 
-// Builds as a user does: a part dropped on a grid point and turned, a pin or
-// pen dropped on coinciding holes. Both throw when nothing is placed.
-inline int AddPart(ModelState& model, int32_t kind, double x, double y, double angle = 0) {
-  if (CreatePart(model, kind, x, y)) {
-    throw std::runtime_error("part refused");
-  }
-  model.PartTable[model.PartCount - 1].Angle = angle;
-  FinishPartDrop(model, model.PartCount - 1);
-  return model.PartCount - 1;
-}
-
-inline void Drop(ModelState& model, int32_t kind, double x, double y) {
-  const Table before = model.PartTable;
-  if (DropPinOrPen(model, kind, x, y) || model.PartTable == before) {
-    throw std::runtime_error("nothing placed at " + std::to_string(x) + ", " + std::to_string(y));
-  }
-}
+using examples::AddPart;
+using examples::Drop;
 
 struct Slot {
   int32_t Id = 0;
