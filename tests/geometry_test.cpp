@@ -75,29 +75,5 @@ TEST(Geometry, LineCircleIntersectionPutsPointOneAheadAlongTheLine) {
   EXPECT_EQ(LineCircleIntersect(0, 0, 5, 0, 5.01, 0).Count, 0);
 }
 
-TEST(Geometry, PinLookUpsFollowTableAndSlotOrder) {
-  Table table{};
-  table[0].PinCount = 1;
-  table[0].PinId[0] = 101;
-  table[1].PinCount = 2;
-  table[1].PinId[0] = 7;
-  table[1].PinId[1] = 101;
-  table[1].PinState[1] = 1;
-  table[1].X = 50;
-  table[1].PinX[1] = 20;
-  EXPECT_EQ(FindPartWithPin(table, 3, 0, 101, 1), 1);
-  EXPECT_EQ(FindPartWithPin(table, 3, 0, 101, 2), 1);
-  EXPECT_EQ(FindPartWithPin(table, 3, 1, 7, 1), -1);
-  EXPECT_EQ(FindPartWithPin(table, 3, -1, 101, 0), 2);
-  EXPECT_EQ(SlotOfPin(table, 1, 101), 1);
-  const Point fixed = PinPosByState(table, 3, 101, 1);
-  EXPECT_EQ(fixed.X, 70);
-  EXPECT_EQ(PinPosByState(table, 3, 7, 1).X, kNoPosition);
-  SetPinState(table, 3, 101, 2);
-  EXPECT_EQ(table[0].PinState[0], 2);
-  EXPECT_EQ(table[1].PinState[1], 2);
-  EXPECT_EQ(table[1].PinState[0], 0);
-}
-
 }  // namespace
 }  // namespace morvane
