@@ -183,12 +183,11 @@ TEST(ModelFile, ReaderToleratesOtherLineEndsBooleanSpellingsAndDecoration) {
   EXPECT_EQ(model->PowerPartIndex, 7);
   EXPECT_EQ(FormatModelText(*model), withoutPower);
 
-  // Both ends of the track bar are positions the program stores.
-  const std::string positions = "0\r\n0\r\n2\r\n40\r\n0\r\n0\r\n0\r\n";
-  std::string atTheEnd = withoutPower;
-  atTheEnd.replace(atTheEnd.rfind(positions), positions.size(), "7200\r\n7200\r\n2\r\n40\r\n0\r\n0\r\n7200\r\n");
+  // The far end of the track bar is a position the program stores.
+  model->PowerPosition = model->TrackPosition = model->PlacementTrackPosition = 7200;
+  const std::string atTheEnd = FormatModelText(*model);
   ASSERT_EQ(ParseModelText(atTheEnd, *model).Status, ReadStatus::Ok);
-  EXPECT_TRUE(model->PowerPosition == 7200 && model->TrackPosition == 7200 && model->PlacementTrackPosition == 7200);
+  EXPECT_EQ(FormatModelText(*model), atTheEnd);
 }
 
 TEST(ModelFile, UnreadableFileLeavesModelAlone) {

@@ -144,36 +144,30 @@ double& NumberOf(PartRecord& part, int field) {
 // Any one number of an example damaged to a value that is not finite or
 // overflows when turned: a step either moves to finite places only, or is
 // refused and leaves the table as it was (the damaged number aside, which
-// never compares equal when it is not a number).
+// never compares equal when it is not a number). Damage to a pin offset the
+// step never reads still lets it move.
 TEST(Drive, StepsNeverLeaveValuesThatAreNotFinite) {
-  const double inf = std::numeric_limits<double>::infinity();
-  int moved = 0;
-  int refused = 0;
+  int outcomes[2] = {0, 0};
   for (const char* name : {"crank-rocker", "slider-crank", "power-rod-drag-link", "six-bar-triangle"}) {
     const std::unique_ptr<ModelState> sound = LoadModel(kExamples + name + ".mvd");
     for (int part = 0; part < sound->PartCount; ++part) {
       for (int field = 0; field < 4 + 2 * sound->PartTable[part].PinCount; ++field) {
-        for (const double damage : {std::nan(""), inf, -inf, 1.7e308, -1e308, 1e154}) {
+        for (const double damage : {std::nan(""), -std::numeric_limits<double>::infinity(), 1.7e308, 1e154}) {
           Rig rig(std::make_unique<ModelState>(*sound));
           NumberOf(rig.Model->PartTable[part], field) = damage;
           Table before = rig.Model->PartTable;
-          if (rig.Step(rig.Model->PowerPosition + 40).Status == DriveStatus::Moved) {
-            ++moved;
-            EXPECT_TRUE(std::all_of(rig.Model->PartTable.begin(), rig.Model->PartTable.begin() + sound->PartCount,
-                                    HasFinitePlace))
-                << name << " part " << part << " field " << field << " = " << damage;
-            continue;
-          }
-          ++refused;
+          const bool moved = rig.Step(rig.Model->PowerPosition + 40).Status == DriveStatus::Moved;
+          ++outcomes[moved];
+          SCOPED_TRACE(std::string(name) + " part " + std::to_string(part) + " field " + std::to_string(field));
+          EXPECT_TRUE(!moved || std::all_of(rig.Model->PartTable.begin(),
+                                            rig.Model->PartTable.begin() + sound->PartCount, HasFinitePlace));
           NumberOf(rig.Model->PartTable[part], field) = NumberOf(before[part], field) = 0;
-          EXPECT_EQ(rig.Model->PartTable, before) << name << " part " << part << " field " << field;
+          EXPECT_TRUE(moved || rig.Model->PartTable == before);
         }
       }
     }
   }
-  // Damage to pin offsets the step never reads still lets it move.
-  EXPECT_GT(moved, 0);
-  EXPECT_GT(refused, 0);
+  EXPECT_TRUE(outcomes[0] > 0 && outcomes[1] > 0);
 }
 
 // A jump of more than 80 goes 80 further: 7000 becomes 7080, phase 708 mod
