@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <tuple>
+#include <utility>
 
 #include "examples/model_building.h"
 #include "model/edit_history.h"
@@ -30,15 +33,12 @@ TEST(EditHistory, UndoAndRedoStepThroughPlacementsAndDropTheRedoBranch) {
 
   ASSERT_TRUE(s.History->Undo(*s.Model));
   EXPECT_EQ(s.Model->PartCount, 1);
-  EXPECT_FALSE(s.Model->HasPowerPart);
-  EXPECT_EQ(s.Model->PowerPartIndex, -1);
-  EXPECT_FALSE(s.History->CanUndo());
-  EXPECT_TRUE(s.History->CanRedo());
+  EXPECT_EQ(std::pair(s.Model->HasPowerPart, s.Model->PowerPartIndex), std::pair(false, -1));
+  EXPECT_EQ(std::pair(s.History->CanUndo(), s.History->CanRedo()), std::pair(false, true));
   EXPECT_FALSE(s.History->Undo(*s.Model));
 
   ASSERT_TRUE(s.History->Redo(*s.Model));
-  EXPECT_EQ(s.Model->PartCount, 2);
-  EXPECT_EQ(s.Model->PowerPartIndex, 1);
+  EXPECT_EQ(std::pair(s.Model->PartCount, s.Model->PowerPartIndex), std::pair(2, 1));
   EXPECT_FALSE(s.History->CanRedo());
   EXPECT_FALSE(s.History->Redo(*s.Model));
 
@@ -82,25 +82,17 @@ TEST(EditHistory, MoveAllRestorePlacementAndReset) {
   s.Model->SpeedIndex = 0;
   RestorePlacement(*s.Model);
   EXPECT_EQ(s.Model->PartTable[0].Angle, 0);
-  EXPECT_EQ(s.Model->TrackPosition, 300);
-  EXPECT_EQ(s.Model->SpeedIndex, 4);
-  EXPECT_EQ(s.Model->AngleStep, 10);
+  EXPECT_EQ(std::tuple(s.Model->TrackPosition, s.Model->SpeedIndex, s.Model->AngleStep), std::tuple(300, 4, 10));
   EXPECT_TRUE(s.Model->TrackEventsEnabled);
 
   DocumentNames names{"/home/pupil/", "Crank.mvd"};
   ResetModel(*s.Model, *s.History, names);
-  EXPECT_EQ(s.Model->PartCount, 0);
-  EXPECT_EQ(s.Model->NextPinId, 101);
-  EXPECT_FALSE(s.Model->HasPowerPart);
-  EXPECT_EQ(s.Model->PowerPartIndex, -1);
-  EXPECT_EQ(s.Model->AngleStep, 40);
-  EXPECT_EQ(s.Model->SpeedIndex, 2);
-  EXPECT_EQ(s.Model->TrackPosition, 0);
+  EXPECT_EQ(std::tuple(s.Model->PartCount, s.Model->NextPinId, s.Model->HasPowerPart, s.Model->PowerPartIndex),
+            std::tuple(0, 101, false, -1));
+  EXPECT_EQ(std::tuple(s.Model->AngleStep, s.Model->SpeedIndex, s.Model->TrackPosition), std::tuple(40, 2, 0));
   EXPECT_EQ(s.Model->PartTable[0].PinCount, 0);
-  EXPECT_EQ(s.History->HistoryCurrent(), -1);
-  EXPECT_FALSE(s.History->CanUndo());
-  EXPECT_EQ(names.LastModelFolder, "/home/pupil/");
-  EXPECT_TRUE(names.LastModelName.empty());
+  EXPECT_EQ(std::pair(s.History->HistoryCurrent(), s.History->CanUndo()), std::pair(-1, false));
+  EXPECT_EQ(std::pair(names.LastModelFolder, names.LastModelName), std::pair(std::string("/home/pupil/"), std::string()));
 }
 
 }  // namespace

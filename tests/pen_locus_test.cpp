@@ -2,7 +2,6 @@
 
 #include "model/part_kind.h"
 #include "solver/pen_locus.h"
-#include "solver/progress_log.h"
 
 namespace morvane {
 namespace {
@@ -37,18 +36,6 @@ TEST(PenLocus, FirstPenOfEachColourRecordsAndTrailsKeepOneTurn) {
     RecordPenPoints(table, 2, 80, loci);
   }
   EXPECT_EQ(black.X.size(), 46u);
-}
-
-TEST(ProgressLog, LinesAreKeptOnlyWhileTheWindowIsOpen) {
-  ProgressLog log;
-  AppendProgressLog(log, "lost");
-  log.Enabled = true;
-  log.SolverDepth = 3;
-  AppendProgressLog(log, "kept");
-  EXPECT_EQ(log.Lines, std::vector<std::string>{"kept"});
-  log.Clear();
-  EXPECT_TRUE(log.Lines.empty());
-  EXPECT_EQ(log.SolverDepth, 0);
 }
 
 }  // namespace
