@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "tests/cli_runner.h"
+#include "tests/test_support.h"
 
 namespace morvane {
 namespace {
 
+using testing::kExamples;
 using testing::RunCli;
-
-const std::string kExamples = std::string(MORVANE_SOURCE_DIR) + "/examples/";
 
 TEST(Cli, InfoDescribesPartsPinsAndCounters) {
   const auto run = RunCli("info " + kExamples + "four-pens.mvd");

@@ -6,6 +6,7 @@
 
 #include "model/messages.h"
 #include "model/model_file.h"
+#include "tests/test_support.h"
 
 namespace morvane {
 namespace {
@@ -23,8 +24,7 @@ std::vector<unsigned char> BytesOf(const ModelState& model) {
 // Every damaged copy of the sample is refused as broken, and the model that
 // was loaded before keeps every byte.
 TEST(MalformedFiles, EachIsRefusedAndTheLoadedModelKept) {
-  auto model = std::make_unique<ModelState>();
-  ASSERT_EQ(ReadModelFile((kData / "model_file/linkage.mvd").string(), *model).Status, ReadStatus::Ok);
+  const auto model = testing::LoadModel((kData / "model_file/linkage.mvd").string());
   const std::vector<unsigned char> before = BytesOf(*model);
   int files = 0;
   for (const fs::directory_entry& entry : fs::directory_iterator(kData / "malformed")) {

@@ -11,7 +11,7 @@
 #include "model/catalogue.h"
 #include "model/messages.h"
 #include "model/part_kind.h"
-#include "tests/cli_runner.h"
+#include "tests/test_support.h"
 
 namespace morvane {
 namespace {
@@ -67,8 +67,7 @@ std::unique_ptr<ModelState> DiskWithPen() {
 // The sample linkage (pins of both kinds, pens, a power part), with numbers
 // that need all their digits or the exponent form.
 std::unique_ptr<ModelState> Linkage() {
-  auto model = std::make_unique<ModelState>();
-  EXPECT_EQ(ReadModelFile(MORVANE_SOURCE_DIR "/tests/data/model_file/linkage.mvd", *model).Status, ReadStatus::Ok);
+  auto model = testing::LoadModel(MORVANE_SOURCE_DIR "/tests/data/model_file/linkage.mvd");
   model->PartTable[1].Angle = -33.690067525979785;
   model->PartTable[2].X = 1e-7;
   model->PartTable[2].Y = 2e15 / 3;

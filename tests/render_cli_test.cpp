@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/cli_runner.h"
+#include "tests/test_support.h"
 #include "tests/render_support.h"
 
 namespace morvane::testing {
@@ -18,19 +18,18 @@ TEST(RenderCommand, PicturesAndRefusals) {
     return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
   };
   const std::string folder = MakeTempFolder(), out = " -o " + folder + "/out.PNG ";
-  const std::string examples = std::string(MORVANE_SOURCE_DIR) + "/examples/";
   const QImage whole = picture(std::string(MORVANE_SOURCE_DIR) + "/tests/data/render/slider-crank.png");
   const std::pair<std::string, QImage> pictures[] = {
       {"", whole},
       {"--area 250,300,640,200 --size 320x100",
        whole.copy(QRect(250, 300, 640, 200)).scaled(320, 100, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)}};
   for (const auto& [options, expected] : pictures) {
-    const auto run = RunCli("render " + examples + "slider-crank.mvd" + out + options);
+    const auto run = RunCli("render " + kExamples + "slider-crank.mvd" + out + options);
     ASSERT_EQ(run.ExitCode, 0) << options << run.Err;
     EXPECT_EQ(picture(folder + "/out.PNG"), expected) << options;
   }
   // After a full turn the red pen has traced its locus, far from its mark.
-  ASSERT_EQ(RunCli("render " + examples + "four-pens.mvd --position 3600" + out).ExitCode, 0);
+  ASSERT_EQ(RunCli("render " + kExamples + "four-pens.mvd --position 3600" + out).ExitCode, 0);
   const QImage turned = picture(folder + "/out.PNG");
   int trail = 0;
   for (int y = 0; y < turned.height(); ++y) {
@@ -41,14 +40,14 @@ TEST(RenderCommand, PicturesAndRefusals) {
   EXPECT_GT(trail, 20);
   std::filesystem::remove(folder + "/out.PNG");
 
-  const std::string model = examples + "crank-rocker.mvd" + out, usage = "usage: morvane-cli render MODEL.mvd";
+  const std::string model = kExamples + "crank-rocker.mvd" + out, usage = "usage: morvane-cli render MODEL.mvd";
   const struct { std::string Args; int ExitCode; std::string Says; } refusals[] = {
-      {examples + "crank-rocker.mvd -o " + folder + "/a.jpg", 64, "not supported yet"},
-      {examples + "crank-rocker.mvd", 64, usage},   {model + "--area 0,0,1281,10", 64, usage},
+      {kExamples + "crank-rocker.mvd -o " + folder + "/a.jpg", 64, "not supported yet"},
+      {kExamples + "crank-rocker.mvd", 64, usage},   {model + "--area 0,0,1281,10", 64, usage},
       {model + "--area 1,2,3", 64, usage},          {model + "--size 0x10", 64, usage},
       {model + "--position 7201", 64, usage},       {model + "-o", 64, usage},
       {folder + "/missing.mvd" + out, 2, "missing.mvd: "},
-      {examples + "locks-before-turn.mvd --position 3600" + out, 3, "cannot move"}};
+      {kExamples + "locks-before-turn.mvd --position 3600" + out, 3, "cannot move"}};
   for (const auto& r : refusals) {
     const auto run = RunCli("render " + r.Args);
     EXPECT_EQ(run.ExitCode, r.ExitCode) << r.Args;

@@ -12,9 +12,9 @@
 #include <utility>
 
 #include "model/catalogue.h"
-#include "model/model_file.h"
 #include "model/part_kind.h"
 #include "tests/render_support.h"
+#include "tests/test_support.h"
 
 namespace morvane::testing {
 namespace {
@@ -80,11 +80,9 @@ void ExpectMatchesReferences(const Rendering& rendering, const std::string& name
 
 TEST(GoldenRendering, ExampleModelsAndEveryKind) {
   int examples = 0;
-  for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(MORVANE_SOURCE_DIR) / "examples")) {
+  for (const fs::directory_entry& entry : fs::directory_iterator(kExamples)) {
     if (entry.path().extension() == ".mvd") {
-      auto model = std::make_unique<ModelState>();
-      ASSERT_EQ(ReadModelFile(entry.path().string(), *model).Status, ReadStatus::Ok) << entry.path();
-      ExpectMatchesReferences(Render(*model), entry.path().stem().string());
+      ExpectMatchesReferences(Render(*LoadModel(entry.path().string())), entry.path().stem().string());
       ++examples;
     }
   }

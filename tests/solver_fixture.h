@@ -6,30 +6,18 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 #include "examples/model_building.h"
 #include "model/catalogue.h"
-#include "model/model_file.h"
 #include "solver/drive.h"
 #include "solver/geometry.h"
+#include "tests/test_support.h"
 
 namespace morvane::testing {
 
-inline const std::string kExamples = std::string(MORVANE_SOURCE_DIR) + "/examples/";
-
 using Vec = std::complex<double>;
 inline Vec At(Point p) { return {p.X, p.Y}; }
-
-inline std::unique_ptr<ModelState> LoadModel(const std::string& path) {
-  auto model = std::make_unique<ModelState>();
-  if (ReadModelFile(path, *model).Status != ReadStatus::Ok) {
-    throw std::runtime_error("cannot read " + path);
-  }
-  return model;
-}
-
 
 using examples::AddPart;
 using examples::Drop;

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "solver/auto_rotation.h"
-#include "tests/cli_runner.h"
+#include "tests/test_support.h"
 #include "tests/solver_fixture.h"
 
 namespace morvane {

@@ -1,4 +1,4 @@
-#include "tests/cli_runner.h"
+#include "tests/test_support.h"
 
 #include <sys/wait.h>
 
@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+
+#include "model/model_file.h"
 
 namespace morvane::testing {
 
@@ -37,6 +39,14 @@ std::string ReadWholeFile(const std::string& path) {
   std::ostringstream text;
   text << file.rdbuf();
   return text.str();
+}
+
+std::unique_ptr<ModelState> LoadModel(const std::string& path) {
+  auto model = std::make_unique<ModelState>();
+  if (ReadModelFile(path, *model).Status != ReadStatus::Ok) {
+    throw std::runtime_error("cannot read " + path);
+  }
+  return model;
 }
 
 }  // namespace morvane::testing

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "model/model_state.h"
+
 namespace morvane::testing {
+
+inline const std::string kExamples = std::string(MORVANE_SOURCE_DIR) + "/examples/";
 
 struct CliRun {
   int ExitCode = -1;
@@ -18,5 +23,8 @@ CliRun RunCli(const std::string& arguments);
 std::string MakeTempFolder();
 
 std::string ReadWholeFile(const std::string& path);
+
+// The model in a file that must read; throws when it does not.
+std::unique_ptr<ModelState> LoadModel(const std::string& path);
 
 }  // namespace morvane::testing
