@@ -25,7 +25,7 @@ TEST(Geometry, AnglesAndPoints) {
   EXPECT_NEAR(RotateYDeg(0, 0, 10, 0, 90), 10, 1e-12);
 }
 
-TEST(Geometry, CircleIntersectionsSnapNearMisses) {
+TEST(Geometry, IntersectionsSnapNearMissesAndStayFinite) {
   const IntersectionResult two = CircleIntersect(0, 0, 5, 8, 0, 5);
   ASSERT_EQ(two.Count, 2);
   EXPECT_NEAR(two.X1, 4, 1e-12);
@@ -45,10 +45,8 @@ TEST(Geometry, CircleIntersectionsSnapNearMisses) {
   ASSERT_EQ(snappedConcentric.Count, 1);
   EXPECT_NEAR(snappedConcentric.X1, 15, 1e-12);
   EXPECT_NEAR(snappedConcentric.Y1, 5, 1e-12);
-}
 
-// Point 1 lies ahead along the line; a line that just misses touches.
-TEST(Geometry, LineCircleIntersectionPutsPointOneAheadAlongTheLine) {
+  // On a line point 1 lies ahead along it; a line that just misses touches.
   const IntersectionResult down = LineCircleIntersect(0, 0, 5, 3, -50, 90);
   ASSERT_EQ(down.Count, 2);
   EXPECT_NEAR(down.Y1, 4, 1e-12);
@@ -56,6 +54,14 @@ TEST(Geometry, LineCircleIntersectionPutsPointOneAheadAlongTheLine) {
   ASSERT_EQ(grazing.Count, 1);
   EXPECT_NEAR(grazing.Y1, 5.004, 1e-12);
   EXPECT_EQ(LineCircleIntersect(0, 0, 5, 0, 5.01, 0).Count, 0);
+
+  // Just short of touching, rounding used to give r1 * r1 < a * a and NaN points.
+  const double r1 = 54.416780961000562;
+  const IntersectionResult nearly = CircleIntersect(0, 0, r1, 1.0096265491121417, 0, 55.426407510112703);
+  ASSERT_EQ(nearly.Count, 2);
+  EXPECT_TRUE(std::isfinite(nearly.X1) && std::isfinite(nearly.Y1) && std::isfinite(nearly.X2) && std::isfinite(nearly.Y2));
+  EXPECT_NEAR(nearly.X1, -r1, 1e-6);
+  EXPECT_NEAR(nearly.Y1, 0, 1e-3);
 }
 
 }  // namespace

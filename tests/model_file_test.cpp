@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 
 #include "examples/model_building.h"
 #include "model/catalogue.h"
@@ -29,14 +31,6 @@ struct TempFolder {
 std::string ReadBytes(const fs::path& path) { return testing::ReadWholeFile(path.string()); }
 
 void WriteBytes(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-size_t CountLines(const std::string& text) {
-  size_t lines = 0;
-  for (size_t pos = text.find("\r\n"); pos != std::string::npos; pos = text.find("\r\n", pos + 2)) {
-    ++lines;
-  }
-  return lines;
-}
 
 using examples::Drop;
 
@@ -101,7 +95,7 @@ TEST(ModelFile, EmptyModelIsEighteenLinesAndReadsBackEmpty) {
             "------------------------------------\r\nMorvane Data File Version 1.0\r\n"
             "------------------------------------\r\n"
             "0\r\n101\r\nFalse\r\n-1\r\nFalse\r\nFalse\r\nFalse\r\nFalse\r\n0\r\n0\r\n2\r\n40\r\n0\r\n0\r\n0\r\n");
-  EXPECT_EQ(CountLines(text), 18u);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 18);
 
   auto model = Linkage();
   model->WorkTable = model->PartTable;
@@ -134,11 +128,8 @@ TEST(ModelFile, RoundTripThroughFilesIsByteIdentical) {
 TEST(ModelFile, ReaderToleratesOtherLineEndsBooleanSpellingsAndDecoration) {
   const auto original = Linkage();
   const std::string text = FormatModelText(*original);
-  auto replaceAll = [](std::string s, const std::string& from, const std::string& to) {
-    for (size_t pos = s.find(from); pos != std::string::npos; pos = s.find(from, pos + to.size())) {
-      s.replace(pos, from.size(), to);
-    }
-    return s;
+  const auto replaceAll = [](const std::string& s, const char* from, const char* to) {
+    return std::regex_replace(s, std::regex(from), to);
   };
   const std::string variants[] = {
       replaceAll(text, "\r\n", "\n"),
@@ -221,7 +212,7 @@ TEST(ModelFile, FailedWriteKeepsWhatWasThereAndLeavesNoTemporary) {
   EXPECT_EQ(folder.EntryCount(), 3u) << "a temporary was left behind";
 }
 
-TEST(ModelFile, ProposedNamesAvoidExistingFiles) {
+TEST(ModelFile, ProposedNamesAvoidExistingFilesAndChosenOnesGetTheExtension) {
   TempFolder folder;
   const auto exists = [](const std::string& path) { return fs::exists(path); };
   DocumentNames names{(folder / "").string(), ""};
@@ -239,20 +230,19 @@ TEST(ModelFile, ProposedNamesAvoidExistingFiles) {
 
   names.LastModelName = "機構.MVD";
   EXPECT_EQ(ProposeFileName(names, kModelExtension, 0, exists), "機構");
-}
 
-TEST(ModelFile, ChosenNamesGetTheExtensionAndAreRemembered) {
   EXPECT_EQ(WithExtension("Model.MVD", kModelExtension), "Model.MVD");
   EXPECT_EQ(WithExtension("Model.txt", kModelExtension), "Model.txt.mvd");
   EXPECT_EQ(WithExtension("mvd", kModelExtension), "mvd.mvd");
 
-  DocumentNames names;
-  RememberFileName(names, "/home/pupil/Models/Crank.mvd");
-  EXPECT_EQ(names.LastModelFolder, "/home/pupil/Models/");
-  EXPECT_EQ(names.LastModelName, "Crank.mvd");
-  RememberFileName(names, "Crank.mvd");
-  EXPECT_EQ(names.LastModelFolder, "");
-  EXPECT_EQ(names.LastModelName, "Crank.mvd");
+  // The folder with its separator, and the name.
+  const auto remembered = [](const std::string& chosen) {
+    DocumentNames chosenNames;
+    RememberFileName(chosenNames, chosen);
+    return chosenNames.LastModelFolder + "|" + chosenNames.LastModelName;
+  };
+  EXPECT_EQ(remembered("/home/pupil/Models/Crank.mvd"), "/home/pupil/Models/|Crank.mvd");
+  EXPECT_EQ(remembered("Crank.mvd"), "|Crank.mvd");
 }
 
 }  // namespace

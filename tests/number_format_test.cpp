@@ -32,7 +32,7 @@ TEST(NumberFormat, GeneralFormatOfTrickyValues) {
   }
 }
 
-TEST(NumberFormat, ParseNumberIsStrict) {
+TEST(NumberFormat, ParsersAreStrict) {
   const struct {
     const char* Text;
     double Value;
@@ -49,9 +49,8 @@ TEST(NumberFormat, ParseNumberIsStrict) {
                            "0x10", "1e", "1e+", "E5", " 12", "12 ", "--1", "+-1", "1E400", "1E-400", "1..2"}) {
     EXPECT_FALSE(ParseNumber(text).has_value()) << '"' << text << '"';
   }
-}
 
-TEST(NumberFormat, ParseIntegerIsStrictAndFitsThirtyTwoBits) {
+  // Integers fit 32 bits.
   EXPECT_EQ(ParseInteger("0"), 0);
   EXPECT_EQ(ParseInteger("-7"), -7);
   EXPECT_EQ(ParseInteger("+7"), 7);
