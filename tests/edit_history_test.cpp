@@ -25,11 +25,9 @@ struct Session {
 TEST(EditHistory, UndoAndRedoStepThroughPlacementsAndDropTheRedoBranch) {
   Session s;
   s.Place(RodPassive1, 100, 100);
-  EXPECT_EQ(s.History->HistoryCurrent(), 0);
-  EXPECT_FALSE(s.History->CanUndo());
+  EXPECT_EQ(std::pair(s.History->HistoryCurrent(), s.History->CanUndo()), std::pair(0, false));
   s.Place(DiskActive1, 400, 400);
-  EXPECT_TRUE(s.History->CanUndo());
-  EXPECT_TRUE(s.Model->HasPowerPart);
+  EXPECT_TRUE(s.History->CanUndo() && s.Model->HasPowerPart);
 
   ASSERT_TRUE(s.History->Undo(*s.Model));
   EXPECT_EQ(s.Model->PartCount, 1);
@@ -39,8 +37,7 @@ TEST(EditHistory, UndoAndRedoStepThroughPlacementsAndDropTheRedoBranch) {
 
   ASSERT_TRUE(s.History->Redo(*s.Model));
   EXPECT_EQ(std::pair(s.Model->PartCount, s.Model->PowerPartIndex), std::pair(2, 1));
-  EXPECT_FALSE(s.History->CanRedo());
-  EXPECT_FALSE(s.History->Redo(*s.Model));
+  EXPECT_FALSE(s.History->CanRedo() || s.History->Redo(*s.Model));
 
   ASSERT_TRUE(s.History->Undo(*s.Model));
   s.Place(RodPassive2, 600, 100);

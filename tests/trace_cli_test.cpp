@@ -111,7 +111,7 @@ TEST(TraceCli, RefusedStepKeepsTheRowsSoFarAndExits3) {
             "ロッドの長さが合わないので移動できません。\n");
 }
 
-TEST(TraceCli, ArgumentsAndModelsAreChecked) {
+TEST(TraceCli, ArgumentsAreChecked) {
   for (const std::string args : {"trace", "trace a.mvd b.mvd", "trace x.mvd --step 0", "trace x.mvd --step 81",
                                  "trace x.mvd --from 7201", "trace x.mvd --to -1", "trace x.mvd --format xml",
                                  "trace x.mvd --speed 3", "drive x.mvd -o y.mvd", "drive x.mvd --to 10",
@@ -121,9 +121,6 @@ TEST(TraceCli, ArgumentsAndModelsAreChecked) {
     EXPECT_NE(run.Err.find("usage: morvane-cli " + Split(args, ' ')[0] + " MODEL.mvd"), std::string::npos)
         << args << ": " << run.Err;
   }
-  const CliRun missing = RunCli("trace " + kExamples + "missing.mvd");
-  EXPECT_EQ(missing.ExitCode, 2);
-  EXPECT_NE(missing.Err.find("Reading of a file went wrong."), std::string::npos);
 }
 
 // Turned and saved, or nothing written when the mechanism locks on the way.
