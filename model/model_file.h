@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -13,6 +14,9 @@ namespace morvane {
 
 inline constexpr std::string_view kModelFileHeader = "Morvane Data File Version 1.0";
 inline constexpr std::string_view kModelExtension = ".mvd";
+// 49 parts with every slot filled and every number at its longest come to
+// about 250 kB in both tables; anything far beyond is no model.
+inline constexpr size_t kLargestModelFile = size_t{1} << 20;
 
 enum class ReadStatus { Ok, Unreadable, Broken };
 

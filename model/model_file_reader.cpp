@@ -137,7 +137,7 @@ ReadResult ParseModelText(std::string_view text, ModelState& model) {
 }
 
 ReadResult ReadModelFile(const std::string& path, ModelState& model) {
-  const std::optional<std::string> text = ReadWholeFile(path);
+  const std::optional<std::string> text = ReadWholeFile(path, kLargestModelFile);
   if (!text) {
     return {ReadStatus::Unreadable, messages::ReadFailed};
   }

@@ -1,7 +1,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/file_io.h"
+#include "model/output_file.h"
 #include "model/messages.h"
 #include "model/model_file.h"
 #include "model/model_file_layout.h"
@@ -54,7 +54,7 @@ std::string FormatModelText(const ModelState& model) {
 }
 
 std::optional<Message> WriteModelFile(const std::string& path, const ModelState& model) {
-  if (!WriteFileAtomically(path, FormatModelText(model))) {
+  if (!WriteWholeFile(path, FormatModelText(model))) {
     return messages::WriteFailed;
   }
   return std::nullopt;
