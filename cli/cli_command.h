@@ -21,7 +21,7 @@ enum ExitCode : int {
 };
 
 struct CliContext {
-  int UiLanguage = 0;
+  Language UiLanguage = Language::English;
   std::ostream& Out;
   std::ostream& Err;
 

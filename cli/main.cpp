@@ -40,7 +40,7 @@ bool ExtractLanguage(std::vector<std::string>& args, CliContext& context, std::s
       problem = "--lang ja|en";
       return false;
     }
-    context.UiLanguage = args[i + 1] == "ja" ? morvane::kJapaneseLocale : 0;
+    context.UiLanguage = args[i + 1] == "ja" ? morvane::Language::Japanese : morvane::Language::English;
     args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
     --i;
   }
@@ -51,7 +51,7 @@ bool ExtractLanguage(std::vector<std::string>& args, CliContext& context, std::s
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  CliContext context{0, std::cout, std::cerr};
+  CliContext context{morvane::Language::English, std::cout, std::cerr};
   std::string problem;
   if (!ExtractLanguage(args, context, problem)) {
     return TopLevelUsage(context, problem);

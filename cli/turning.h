@@ -28,7 +28,7 @@ inline constexpr Message NoPowerPart{"モデルに動力部品がありません
 
 // A model read from a file with the solver, log and pen loci its steps use.
 struct TurnableModel {
-  explicit TurnableModel(int uiLanguage) : Solver(*Model, Log, uiLanguage) {}
+  explicit TurnableModel(Language language) : Solver(*Model, Log, language) {}
 
   // On the heap: the tables are too large for the stack.
   std::unique_ptr<ModelState> Model = std::make_unique<ModelState>();

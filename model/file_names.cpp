@@ -48,12 +48,12 @@ std::string InFolder(const std::string& folder, const std::string& name) {
 
 }  // namespace
 
-std::string ProposeFileName(const DocumentNames& names, std::string_view extension, int uiLanguage,
+std::string ProposeFileName(const DocumentNames& names, std::string_view extension, Language language,
                             const std::function<bool(const std::string&)>& fileExists) {
   if (!names.LastModelName.empty()) {
     return WithoutLastCharacters(names.LastModelName, kExtensionCharacters);
   }
-  const std::string base(uiLanguage == kJapaneseLocale ? kJapaneseNewName : kEnglishNewName);
+  const std::string base(language == Language::Japanese ? kJapaneseNewName : kEnglishNewName);
   std::string name = base;
   for (int n = 1; fileExists(InFolder(names.LastModelFolder, name + std::string(extension))); ++n) {
     name = base + "(" + std::to_string(n) + ")";

@@ -4,7 +4,15 @@
 
 namespace morvane {
 
+// The language of every text the user sees, fixed for the run.
+enum class Language { English, Japanese };
+
+// The platform's locale identifier that means Japanese; every other means English.
 constexpr int kJapaneseLocale = 1041;
+
+constexpr Language LanguageOfLocale(int localeId) {
+  return localeId == kJapaneseLocale ? Language::Japanese : Language::English;
+}
 
 // A user-visible text in both languages; the caller picks one with TextFor.
 struct Message {
@@ -14,8 +22,8 @@ struct Message {
   bool operator==(const Message&) const = default;
 };
 
-constexpr std::string_view TextFor(const Message& message, int uiLanguage) {
-  return uiLanguage == kJapaneseLocale ? message.Japanese : message.English;
+constexpr std::string_view TextFor(const Message& message, Language language) {
+  return language == Language::Japanese ? message.Japanese : message.English;
 }
 
 }  // namespace morvane

@@ -44,7 +44,7 @@ std::optional<Message> WriteModelFile(const std::string& path, const ModelState&
 // The name the save dialog proposes: the last model's name, or the first of
 // "NewData", "NewData(1)", ... (Japanese "新規", "新規(1)", ...) for which no
 // file with that extension exists in the folder.
-std::string ProposeFileName(const DocumentNames& names, std::string_view extension, int uiLanguage,
+std::string ProposeFileName(const DocumentNames& names, std::string_view extension, Language language,
                             const std::function<bool(const std::string&)>& fileExists);
 
 // The chosen name with the extension appended unless it already ends in it

@@ -24,10 +24,10 @@ std::string FillPlaceholders(std::string_view text, const std::vector<std::strin
 std::string_view SolverIndent(int depth);
 
 template <typename... Values>
-void WriteLogLine(ProgressLog& log, std::string_view indent, int uiLanguage, const Message& text,
+void WriteLogLine(ProgressLog& log, std::string_view indent, Language language, const Message& text,
                   const Values&... values) {
   if (log.Enabled) {
-    AppendProgressLog(log, std::string(indent) + FillPlaceholders(TextFor(text, uiLanguage), {LogValue(values)...}));
+    AppendProgressLog(log, std::string(indent) + FillPlaceholders(TextFor(text, language), {LogValue(values)...}));
   }
 }
 

@@ -27,12 +27,12 @@ enum MoveResult : int {
 // What the solver works with. It reads PartTable, moves parts in WorkTable
 // only, and leaves copying back to its caller.
 struct MoveSolver {
-  MoveSolver(ModelState& model, ProgressLog& log, int uiLanguage = 0)
-      : Model(model), Log(log), UiLanguage(uiLanguage) {}
+  MoveSolver(ModelState& model, ProgressLog& log, Language language = Language::English)
+      : Model(model), Log(log), UiLanguage(language) {}
 
   ModelState& Model;
   ProgressLog& Log;
-  int UiLanguage = 0;
+  Language UiLanguage = Language::English;
   // The user's message of the last refusal.
   Message MoveRefusalText{};
   TrialJournal Trials{};

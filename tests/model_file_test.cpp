@@ -218,18 +218,18 @@ TEST(ModelFile, ProposedNamesAvoidExistingFilesAndChosenOnesGetTheExtension) {
   DocumentNames names{(folder / "").string(), ""};
   const std::string bare = names.LastModelFolder.substr(0, names.LastModelFolder.size() - 1);
 
-  EXPECT_EQ(ProposeFileName(names, kModelExtension, 0, exists), "NewData");
+  EXPECT_EQ(ProposeFileName(names, kModelExtension, Language::English, exists), "NewData");
   WriteBytes(folder / "NewData.mvd", "");
-  EXPECT_EQ(ProposeFileName(names, kModelExtension, 0, exists), "NewData(1)");
+  EXPECT_EQ(ProposeFileName(names, kModelExtension, Language::English, exists), "NewData(1)");
   WriteBytes(folder / "NewData(1).mvd", "");
-  EXPECT_EQ(ProposeFileName(names, kModelExtension, 0, exists), "NewData(2)");
-  EXPECT_EQ(ProposeFileName({bare, ""}, kModelExtension, 0, exists), "NewData(2)");
-  EXPECT_EQ(ProposeFileName(names, kModelExtension, kJapaneseLocale, exists), "新規");
+  EXPECT_EQ(ProposeFileName(names, kModelExtension, Language::English, exists), "NewData(2)");
+  EXPECT_EQ(ProposeFileName({bare, ""}, kModelExtension, Language::English, exists), "NewData(2)");
+  EXPECT_EQ(ProposeFileName(names, kModelExtension, Language::Japanese, exists), "新規");
   WriteBytes(folder / "新規.mvd", "");
-  EXPECT_EQ(ProposeFileName(names, kModelExtension, kJapaneseLocale, exists), "新規(1)");
+  EXPECT_EQ(ProposeFileName(names, kModelExtension, Language::Japanese, exists), "新規(1)");
 
   names.LastModelName = "機構.MVD";
-  EXPECT_EQ(ProposeFileName(names, kModelExtension, 0, exists), "機構");
+  EXPECT_EQ(ProposeFileName(names, kModelExtension, Language::English, exists), "機構");
 
   EXPECT_EQ(WithExtension("Model.MVD", kModelExtension), "Model.MVD");
   EXPECT_EQ(WithExtension("Model.txt", kModelExtension), "Model.txt.mvd");

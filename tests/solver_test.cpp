@@ -116,7 +116,7 @@ TEST(Drive, RefusedStepLeavesTheTablesAndPutsTheBarBack) {
     Drop(m, PenBlack, 300, 330);
     const Table before = m.PartTable;
     rig.Log.Enabled = true;
-    rig.Solver.UiLanguage = held ? kJapaneseLocale : 0;
+    rig.Solver.UiLanguage = held ? Language::Japanese : Language::English;
     const DriveResult result = rig.Step(40);
     EXPECT_EQ(result.Status, DriveStatus::Refused);
     EXPECT_EQ(result.Code, held ? kMoveHeldByFixedPin : kMoveUndecided);
