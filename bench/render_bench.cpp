@@ -14,7 +14,7 @@
 
 #include "model/catalogue.h"
 #include "model/part_kind.h"
-#include "solver/geometry.h"
+#include "model/part_frame.h"
 #include "view/canvas_pictures.h"
 #include "view/render_scene.h"
 
@@ -41,7 +41,7 @@ struct BenchModel {
       // A pin in the part's first hole, fixed on every third part.
       const HoleList holes = HolesOf(model.PartTable[i]);
       const Point hole = WorldPoint(model.PartTable[i], holes.Holes[0].X, holes.Holes[0].Y);
-      PlacePin(model, i % 3 == 0 ? 1 : 0, hole.X, hole.Y);
+      PlacePin(model, i % 3 == 0 ? PinStatus::Fixed : PinStatus::Movable, hole.X, hole.Y);
     }
     for (int colour = 0; colour < kPenColours; ++colour) {
       PlacePen(model, PenBlack + colour, 640 + 20 * (colour + 1), 480);

@@ -4,7 +4,7 @@
 #include "cli/commands.h"
 #include "model/number_format.h"
 #include "model/part_kind.h"
-#include "solver/geometry.h"
+#include "model/part_frame.h"
 
 namespace morvane::cli {
 
@@ -55,7 +55,7 @@ void PrintPart(const PartRecord& part, int index, CliContext& context) {
   for (int s = 0; s < part.PinCount; ++s) {
     const Point p = PinWorld(part, s);
     out << "    " << context.Text(texts::PinLabel) << ' ' << part.PinId[s] << ' '
-        << context.Text(part.PinState[s] == 0 ? texts::Movable : texts::Fixed) << ' ' << Coordinates(p.X, p.Y)
+        << context.Text(part.PinState[s] == PinStatus::Movable ? texts::Movable : texts::Fixed) << ' ' << Coordinates(p.X, p.Y)
         << '\n';
   }
   for (int s = 0; s < part.PenCount; ++s) {

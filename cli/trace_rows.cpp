@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/part_kind.h"
-#include "solver/geometry.h"
+#include "model/part_frame.h"
 
 namespace morvane::cli {
 
@@ -48,7 +48,7 @@ void WritePart(const PartRecord& part, int index, std::ostream& out) {
       << ",\"angle\":" << Json(part.Angle) << ",\"size\":" << Json(part.Size) << ",\"pins\":[";
   for (int s = 0; s < part.PinCount; ++s) {
     const Point p = PinWorld(part, s);
-    out << (s ? "," : "") << "{\"id\":" << part.PinId[s] << ",\"state\":" << part.PinState[s]
+    out << (s ? "," : "") << "{\"id\":" << part.PinId[s] << ",\"state\":" << static_cast<int32_t>(part.PinState[s])
         << ",\"x\":" << Json(p.X) << ",\"y\":" << Json(p.Y) << '}';
   }
   out << "],\"pens\":[";

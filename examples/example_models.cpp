@@ -5,7 +5,7 @@
 #include "examples/model_building.h"
 #include "model/edit_history.h"
 #include "model/part_kind.h"
-#include "solver/geometry.h"
+#include "model/part_frame.h"
 
 namespace morvane::examples {
 

@@ -5,7 +5,8 @@
 
 #include "model/messages.h"
 #include "model/part_kind.h"
-#include "solver/geometry.h"
+#include "model/part_frame.h"
+#include "model/slot_range.h"
 
 namespace morvane {
 
@@ -136,7 +137,7 @@ std::optional<Message> CreatePart(ModelState& model, int32_t kind, double x, dou
   part.Selected = true;
   if (HasAxle(kind)) {
     part.PinCount = 1;
-    part.PinState[0] = 1;
+    part.PinState[0] = PinStatus::Fixed;
     part.PinId[0] = index;
   }
   model.PartTable[index] = part;
@@ -195,10 +196,10 @@ Placement AppendAtHoles(ModelState& model, double x, double y, int32_t PartRecor
   return Placement::Placed;
 }
 
-Placement AppendPins(ModelState& model, int32_t state, double x, double y) {
+Placement AppendPins(ModelState& model, PinStatus state, double x, double y) {
   const Placement result = AppendAtHoles(
       model, x, y, &PartRecord::PinCount, kPinSlots,
-      [&](const PartRecord& part) { return state != 1 || AcceptsFixedPin(part.Kind); },
+      [&](const PartRecord& part) { return state != PinStatus::Fixed || AcceptsFixedPin(part.Kind); },
       [&](PartRecord& part, const Hole& hole) {
         const int s = part.PinCount++;
         part.PinState[s] = state;
@@ -225,7 +226,7 @@ Placement AppendPens(ModelState& model, int32_t kind, double x, double y) {
 
 }  // namespace
 
-bool PlacePin(ModelState& model, int32_t state, double x, double y) {
+bool PlacePin(ModelState& model, PinStatus state, double x, double y) {
   return AppendPins(model, state, x, y) == Placement::Placed;
 }
 
@@ -233,52 +234,44 @@ bool PlacePen(ModelState& model, int32_t kind, double x, double y) {
   return AppendPens(model, kind, x, y) == Placement::Placed;
 }
 
-int FindPinAt(const ModelState& model, double x, double y) {
-  int found = -1;
-  for (int i = 0; i < model.PartCount; ++i) {
-    const PartRecord& part = model.PartTable[i];
-    for (int s = 0; s < part.PinCount; ++s) {
-      const Point p = PinWorld(part, s);
-      if (SamePoint(p.X, p.Y, x, y)) {
-        found = part.PinState[s];
-      }
+std::optional<PinStatus> PinStateAt(const ModelState& model, double x, double y) {
+  std::optional<PinStatus> found;
+  for (const SlotRef at : PinSlots(model.PartTable, model.PartCount)) {
+    const PartRecord& part = model.PartTable[at.Part];
+    const Point p = PinWorld(part, at.Slot);
+    if (SamePoint(p.X, p.Y, x, y)) {
+      found = part.PinState[at.Slot];
     }
   }
   return found;
 }
 
-int FindPenAt(const ModelState& model, double x, double y) {
-  int found = -1;
-  for (int i = 0; i < model.PartCount; ++i) {
-    const PartRecord& part = model.PartTable[i];
-    for (int s = 0; s < part.PenCount; ++s) {
-      const Point p = PenWorld(part, s);
-      if (SamePoint(p.X, p.Y, x, y)) {
-        found = part.PenColor[s];
-      }
+std::optional<int32_t> PenColourAt(const ModelState& model, double x, double y) {
+  std::optional<int32_t> found;
+  for (const SlotRef at : PenSlots(model.PartTable, model.PartCount)) {
+    const PartRecord& part = model.PartTable[at.Part];
+    const Point p = PenWorld(part, at.Slot);
+    if (SamePoint(p.X, p.Y, x, y)) {
+      found = part.PenColor[at.Slot];
     }
   }
   return found;
 }
 
-int FindPinSlotOfPart(const ModelState& model, int partIndex, double x, double y) {
-  return FindPinSlotOfPart(model.PartTable, partIndex, x, y);
-}
-
-int FindPinIdOfPart(const ModelState& model, int partIndex, double x, double y) {
-  const int slot = FindPinSlotOfPart(model, partIndex, x, y);
+int PinIdAt(const ModelState& model, int partIndex, double x, double y) {
+  const int slot = PinSlotAt(model.PartTable[partIndex], x, y);
   return slot < 0 ? -1 : model.PartTable[partIndex].PinId[slot];
 }
 
 namespace {
 
 std::optional<Message> DropPin(ModelState& model, int32_t kind, double x, double y) {
-  if (FindPinAt(model, x, y) != -1) {
+  if (PinStateAt(model, x, y)) {
     return messages::PinAlreadyThere;
   }
   Placement result = Placement::NoHole;
   if (kind == KoteiPin) {
-    result = AppendPins(model, 1, x, y);
+    result = AppendPins(model, PinStatus::Fixed, x, y);
   } else {
     const int holes = CountHolesAt(model, x, y);
     if (holes > 2) {
@@ -288,7 +281,7 @@ std::optional<Message> DropPin(ModelState& model, int32_t kind, double x, double
       return messages::MovablePinNeedsTwo;
     }
     if (holes == 2) {
-      result = AppendPins(model, 0, x, y);
+      result = AppendPins(model, PinStatus::Movable, x, y);
     }
   }
   if (result == Placement::SlotsFull) {
@@ -298,7 +291,7 @@ std::optional<Message> DropPin(ModelState& model, int32_t kind, double x, double
 }
 
 std::optional<Message> DropPen(ModelState& model, int32_t kind, double x, double y) {
-  if (FindPenAt(model, x, y) != -1) {
+  if (PenColourAt(model, x, y)) {
     return messages::PenAlreadyThere;
   }
   const Placement result = AppendPens(model, kind, x, y);
@@ -337,13 +330,9 @@ void RemovePart(ModelState& model, int index) {
     model.PartTable[j - 1] = model.PartTable[j];
     PartRecord& moved = model.PartTable[j - 1];
     if (HasAxle(moved.Kind) && moved.PinCount > 0 && moved.PinId[0] == j) {
-      for (int i = 0; i < j; ++i) {
-        PartRecord& other = model.PartTable[i];
-        for (int s = 0; s < other.PinCount; ++s) {
-          if (other.PinId[s] == j) {
-            other.PinId[s] = j - 1;
-          }
-        }
+      for (const SlotRef at : PinSlots(model.PartTable, j)) {
+        int32_t& pin = model.PartTable[at.Part].PinId[at.Slot];
+        pin = pin == j ? j - 1 : pin;
       }
     }
   }

@@ -46,12 +46,15 @@ void FinishPartDrop(ModelState& model, int index);
 int CountHolesAt(const ModelState& model, double x, double y);
 // Each returns whether at least one slot was appended. A placement that would
 // overflow a part's slots writes nothing and returns false.
-bool PlacePin(ModelState& model, int32_t state, double x, double y);
+bool PlacePin(ModelState& model, PinStatus state, double x, double y);
 bool PlacePen(ModelState& model, int32_t kind, double x, double y);
-int FindPinAt(const ModelState& model, double x, double y);
-int FindPenAt(const ModelState& model, double x, double y);
-int FindPinSlotOfPart(const ModelState& model, int partIndex, double x, double y);
-int FindPinIdOfPart(const ModelState& model, int partIndex, double x, double y);
+// The state of the last pin slot (in part, then slot order) standing at the
+// point, if any.
+std::optional<PinStatus> PinStateAt(const ModelState& model, double x, double y);
+// The colour code of the last pen standing at the point, if any.
+std::optional<int32_t> PenColourAt(const ModelState& model, double x, double y);
+// The pin number of the part's last pin slot at the point, or -1.
+int PinIdAt(const ModelState& model, int partIndex, double x, double y);
 
 // The joining rules at the drop of a pin (Hatome, KoteiPin) or pen (101-104):
 // the message to show, if any.

@@ -24,11 +24,7 @@ void EditHistory::TakeSnapshot(ModelState& model) {
   }
   HistorySlot& slot = slots_[current_ + 1];
   slot.Parts = model.PartTable;
-  slot.PartCount = model.PartCount;
-  slot.NextPinId = model.NextPinId;
-  slot.HasPowerPart = model.HasPowerPart;
-  slot.PowerPartIndex = model.PowerPartIndex;
-  slot.PenPlaced = model.PenPlaced;
+  slot.Counters = model;
   top_ = current_ = current_ + 1;
   if (current_ > 0) {
     canUndo_ = true;
@@ -39,11 +35,7 @@ void EditHistory::TakeSnapshot(ModelState& model) {
 void EditHistory::Restore(int slot, ModelState& model) const {
   const HistorySlot& saved = slots_[slot];
   model.PartTable = saved.Parts;
-  model.PartCount = saved.PartCount;
-  model.NextPinId = saved.NextPinId;
-  model.HasPowerPart = saved.HasPowerPart;
-  model.PowerPartIndex = saved.PowerPartIndex;
-  model.PenPlaced = saved.PenPlaced;
+  static_cast<ModelCounters&>(model) = saved.Counters;
 }
 
 bool EditHistory::Undo(ModelState& model) {
@@ -86,11 +78,7 @@ void ResetModel(ModelState& model, EditHistory& history, DocumentNames& names) {
     part.PenCount = 0;
   }
   history.Clear();
-  model.PartCount = 0;
-  model.NextPinId = kFirstPalettePinId;
-  model.HasPowerPart = false;
-  model.PowerPartIndex = -1;
-  model.PenPlaced = {};
+  static_cast<ModelCounters&>(model) = ModelCounters{};
   model.SpeedIndex = kDefaultSpeedIndex;
   model.AngleStep = kDefaultAngleStep;
   model.PowerPosition = 0;

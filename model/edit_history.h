@@ -15,11 +15,7 @@ constexpr int kHistorySlots = 1001;
 // describe it. Placement table, track position and speed are not part of it.
 struct HistorySlot {
   Table Parts{};
-  int32_t PartCount = 0;
-  int32_t NextPinId = kFirstPalettePinId;
-  bool HasPowerPart = false;
-  int32_t PowerPartIndex = -1;
-  std::array<bool, 4> PenPlaced{};
+  ModelCounters Counters;
 };
 
 class EditHistory {

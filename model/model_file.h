@@ -25,8 +25,9 @@ struct ReadResult {
   std::optional<Message> Error;  // the read-failure or broken-file message
 };
 
-// The lines of a model file, CR LF separated, ready to be written in one piece.
-std::string FormatModelText(const ModelState& model);
+// The lines of a model file, CR LF separated, ready to be written in one
+// piece; nullopt when a count exceeds its table (a damaged model).
+std::optional<std::string> FormatModelText(const ModelState& model);
 
 // Parses model text into `model`. The text is parsed into a fresh model first,
 // so on failure `model` is exactly as it was. Besides a wrong version line the

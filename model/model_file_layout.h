@@ -8,7 +8,8 @@ namespace morvane {
 // alike so that the two cannot drift apart. `Lines` supplies one function per
 // kind of line; each returns false to stop the walk (the reader at a line it
 // refuses). Counts that bound a loop go through Count with their capacity, so
-// the reader can refuse them before any slot is touched.
+// the reader can refuse them before any slot is touched. The solver's
+// states (pin state, Mobility, Settled) go through Code as their numbers.
 //
 // `Model` is ModelState for reading and const ModelState for writing.
 
@@ -17,13 +18,13 @@ bool WalkPartBlock(Record& part, Lines& lines) {
   const bool head = lines.Integer(part.Kind) && lines.Number(part.X) && lines.Number(part.Y) &&
                     lines.Number(part.Size) && lines.Number(part.Spare) && lines.Number(part.Angle) &&
                     lines.Count(part.PinCount, kPinSlots) && lines.Count(part.PenCount, kPenSlots) &&
-                    lines.Integer(part.Mobility) && lines.Boolean(part.Selected) && lines.Boolean(part.Visible) &&
-                    lines.Integer(part.Settled);
+                    lines.Code(part.Mobility) && lines.Boolean(part.Selected) && lines.Boolean(part.Visible) &&
+                    lines.Code(part.Settled);
   if (!head) {
     return false;
   }
   for (int s = 0; s < part.PinCount; ++s) {
-    if (!(lines.Integer(part.PinState[s]) && lines.Integer(part.PinId[s]) && lines.Number(part.PinX[s]) &&
+    if (!(lines.Code(part.PinState[s]) && lines.Integer(part.PinId[s]) && lines.Number(part.PinX[s]) &&
           lines.Number(part.PinY[s]))) {
       return false;
     }

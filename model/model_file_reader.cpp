@@ -38,6 +38,16 @@ class LineReader {
     return first && version == kModelFileHeader && Next().has_value();
   }
   bool Integer(int32_t& value) { return Take(ParseIntegerLine(), value); }
+  // Any number reads, as files of older programs may hold any.
+  template <typename Enum>
+  bool Code(Enum& value) {
+    int32_t number = 0;
+    if (!Integer(number)) {
+      return false;
+    }
+    value = static_cast<Enum>(number);
+    return true;
+  }
   bool Number(double& value) { return Take(ParseNumberLine(), value); }
   bool Boolean(bool& value) { return Take(ParseBooleanLine(), value); }
   // Counts bound the loops over the fixed slots, so they must fit them.

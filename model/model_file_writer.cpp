@@ -1,4 +1,3 @@
-#include <cstdlib>
 #include <string>
 
 #include "model/output_file.h"
@@ -25,14 +24,13 @@ class LineWriter {
   bool Integer(int32_t value) { return Line(std::to_string(value)); }
   bool Number(double value) { return Line(FormatGeneral(value)); }
   bool Boolean(bool value) { return Line(value ? "True" : "False"); }
-  // A count beyond its slots means the model in memory is already damaged;
-  // writing on would read past the table, so the program stops here.
-  bool Count(int32_t value, int capacity) {
-    if (value < 0 || value > capacity) {
-      std::abort();
-    }
-    return Integer(value);
+  template <typename Enum>
+  bool Code(Enum value) {
+    return Integer(static_cast<int32_t>(value));
   }
+  // A count beyond its slots means the model in memory is damaged; writing on
+  // would read past the table, so the walk stops and nothing is written.
+  bool Count(int32_t value, int capacity) { return value >= 0 && value <= capacity && Integer(value); }
 
   std::string Text;
 
@@ -47,14 +45,17 @@ class LineWriter {
 }  // namespace
 
 // Every line, the last one included, ends with CR LF.
-std::string FormatModelText(const ModelState& model) {
+std::optional<std::string> FormatModelText(const ModelState& model) {
   LineWriter lines;
-  WalkModel(model, lines);
+  if (!WalkModel(model, lines)) {
+    return std::nullopt;
+  }
   return std::move(lines.Text);
 }
 
 std::optional<Message> WriteModelFile(const std::string& path, const ModelState& model) {
-  if (!WriteWholeFile(path, FormatModelText(model))) {
+  const std::optional<std::string> text = FormatModelText(model);
+  if (!text || !WriteWholeFile(path, *text)) {
     return messages::WriteFailed;
   }
   return std::nullopt;

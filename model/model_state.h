@@ -15,17 +15,24 @@ constexpr int kTrackMax = 7200;
 // Angle steps of the five speeds, fastest first.
 constexpr std::array<int32_t, 5> kAngleSteps = {80, 60, 40, 20, 10};
 
-// The whole mechanism: the three part tables and the counters beside them.
-struct ModelState {
-  Table PartTable{};
-  Table PlacementTable{};
-  Table WorkTable{};
-
+// The counters that describe the parts of PartTable; an edit history slot
+// keeps them beside its copy of the table.
+struct ModelCounters {
   int32_t PartCount = 0;
   int32_t NextPinId = kFirstPalettePinId;
   bool HasPowerPart = false;
   int32_t PowerPartIndex = -1;
   std::array<bool, 4> PenPlaced{};
+
+  bool operator==(const ModelCounters&) const = default;
+};
+
+// The whole mechanism: the three part tables and the counters beside them.
+struct ModelState : ModelCounters {
+  Table PartTable{};
+  Table PlacementTable{};
+  Table WorkTable{};
+
   int32_t PowerPosition = 0;
   int32_t AngleStep = kDefaultAngleStep;
   int32_t TrackPosition = 0;
@@ -38,10 +45,6 @@ struct ModelState {
   // drive does not act on that change.
   bool TrackEventsEnabled = true;
 };
-
-// The one model of the running program. Functions take the model they work on
-// as a parameter; only the windows and the command-line tool reach for this.
-ModelState& Model();
 
 // Sets the track position on behalf of the program, not the user.
 void SetTrackPositionQuietly(ModelState& model, int32_t position);

@@ -12,6 +12,24 @@ constexpr int kMaxParts = 49;
 // Two records beyond the 49 parts: the palette drag's scratch record and a spare.
 constexpr int kTableRecords = 51;
 
+// The state of one pin slot. Movable and Fixed are stored in model files;
+// HeldInStep exists only in the solver's work table, for a pin whose place the
+// step has fixed for the parts still to follow it.
+enum class PinStatus : int32_t { Movable = 0, Fixed = 1, HeldInStep = 2 };
+
+// The solver's mark of a part whose place in the current step is decided.
+enum class SettleState : int32_t { Open = 0, Placed = 1 };
+
+// The solver's class of a part by the pins of it that are known.
+enum class MobilityClass : int32_t {
+  // Held at two fixed points, or at one and a pin of the step.
+  Held = 0,
+  // Turns about one known pin.
+  Turning = 1,
+  // No pin of it is known.
+  Free = 2,
+};
+
 // One placed part with the pins through it and the pens on it. Pins and pens
 // have no records of their own: a pin joining two parts is one slot in each,
 // carrying the same PinId.
@@ -24,11 +42,11 @@ struct PartRecord {
   double Angle = 0.0;
   int32_t PinCount = 0;
   int32_t PenCount = 0;
-  int32_t Mobility = 0;
+  MobilityClass Mobility = MobilityClass::Held;
   bool Selected = false;
   bool Visible = false;
-  int32_t Settled = 0;
-  std::array<int32_t, kPinSlots> PinState{};
+  SettleState Settled = SettleState::Open;
+  std::array<PinStatus, kPinSlots> PinState{};
   std::array<int32_t, kPinSlots> PinId{};
   std::array<double, kPinSlots> PinX{};
   std::array<double, kPinSlots> PinY{};

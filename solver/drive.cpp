@@ -61,15 +61,15 @@ bool DrivesNothing(const PartRecord& part) { return part.PinCount <= FirstDriven
 void PrepareWorkTable(ModelState& model, double driveValue) {
   std::copy_n(model.PartTable.begin(), model.PartCount, model.WorkTable.begin());
   for (int i = 0; i < model.PartCount; ++i) {
-    model.WorkTable[i].Settled = 0;
+    model.WorkTable[i].Settled = SettleState::Open;
   }
   PartRecord& power = model.WorkTable[model.PowerPartIndex];
   SetDriveValue(power, driveValue);
-  power.Settled = 1;
+  power.Settled = SettleState::Placed;
   for (int s = FirstDrivenSlot(power); s < power.PinCount; ++s) {
-    if (power.PinState[s] == 0) {
-      SetPinState(model.WorkTable, model.PartCount, power.PinId[s], 2);
-      power.PinState[s] = 1;
+    if (power.PinState[s] == PinStatus::Movable) {
+      SetPinState(model.WorkTable, model.PartCount, power.PinId[s], PinStatus::HeldInStep);
+      power.PinState[s] = PinStatus::Fixed;
     }
   }
 }
@@ -126,11 +126,11 @@ std::optional<int> DrivePin(MoveSolver& solver, int slot, StepTally& tally, bool
   const Point from = PinWorld(model.PartTable[power], slot);
   const Point to = PinWorld(model.WorkTable[power], slot);
   Note(solver, text::DrivenPinStart, static_cast<int>(pin));
-  const int others = FindPartWithPin(model.WorkTable, model.PartCount, power, pin, 0);
+  const int others = CountSlotsWithPin(model.WorkTable, model.PartCount, power, pin);
   for (int k = 1; k <= others; ++k) {
     tried = true;
     solver.Trials.Begin();
-    const int code = SolveMove(solver, power, pin, k, from.X, from.Y, to.X, to.Y, 1);
+    const int code = SolveMove(solver, power, pin, k, from.X, from.Y, to.X, to.Y);
     if (code == kMoveUndecided) {
       solver.Trials.Undo(model.WorkTable);
       ++tally.Undecided;
@@ -173,7 +173,7 @@ std::optional<int> DriveAllPins(MoveSolver& solver, StepTally& tally) {
 
 int FirstPartLeftBehind(const ModelState& model) {
   for (int i = 0; i < model.PartCount; ++i) {
-    if (model.WorkTable[i].Settled == 0) {
+    if (model.WorkTable[i].Settled == SettleState::Open) {
       return i;
     }
   }

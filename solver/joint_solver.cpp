@@ -21,11 +21,6 @@ namespace text = solver_messages;
 
 namespace {
 
-// The piston's stroke limits at a joint are open, unlike those of the first
-// part's piston case.
-constexpr double kLeastStroke = -1.0;
-constexpr double kGreatestStroke = 181.0;
-
 struct Anchor {
   int Slot = -1;
   Point At;
@@ -41,11 +36,11 @@ double Direction(Point from, Point to) { return std::atan2(to.Y - from.Y, to.X -
 Anchor AnchorOf(const ModelState& model, int q) {
   const PartRecord& part = model.WorkTable[q];
   for (int s = 0; s < part.PinCount; ++s) {
-    if (part.PinState[s] == 1) {
+    if (part.PinState[s] == PinStatus::Fixed) {
       return {s, PinWorld(part, s)};
     }
-    if (part.PinState[s] == 2) {
-      return {s, PinPosByState(model.WorkTable, model.PartCount, part.PinId[s], 1)};
+    if (part.PinState[s] == PinStatus::HeldInStep) {
+      return {s, PinPosByState(model.WorkTable, model.PartCount, part.PinId[s], PinStatus::Fixed)};
     }
   }
   return {-1, {part.X, part.Y}};
@@ -72,6 +67,7 @@ bool PlaceSecondPart(PartRecord& part, const Anchor& anchor, int jointSlot, Poin
     return TurnIntoPlace(part, anchor.Slot, PinWorld(part, anchor.Slot), anchor.At, jointSlot, target);
   }
   const double stroke = Distance({part.X, part.Y}, target) - part.PinX[jointSlot];
+  // Open limits here, unlike those of the first part's piston case.
   if (!(stroke > kLeastStroke && stroke < kGreatestStroke)) {
     return false;
   }
@@ -112,17 +108,17 @@ int SolveJoint(MoveSolver& solver, int first, int second, int slot, const PinMov
     Note(solver, text::FirstPlacementFailed, first, second);
     return Refuse(solver, text::RodLength, kMoveFirstPartMisplaced);
   }
-  if (!PlaceSecondPart(Edit(solver, second), anchor, SlotOfPin(model.WorkTable, second, joint), target)) {
+  if (!PlaceSecondPart(Edit(solver, second), anchor, SlotOfPin(model.WorkTable[second], joint), target)) {
     Note(solver, text::SecondPlacementFailed, first, second);
     return Refuse(solver, piston ? text::PistonRodLength : text::RodLength, kMoveSecondPartMisplaced);
   }
-  Edit(solver, first).Settled = move.Commit;
-  Edit(solver, second).Settled = move.Commit;
-  CommitPart(solver, first, move.Commit);
-  CommitPart(solver, second, move.Commit);
+  Edit(solver, first).Settled = SettleState::Placed;
+  Edit(solver, second).Settled = SettleState::Placed;
+  CommitPart(solver, first);
+  CommitPart(solver, second);
   Note(solver, text::PairMoved, first, second);
-  const int result = PropagateFrom(solver, first, firstBefore, move.Commit);
-  return result != kMoveDone ? result : PropagateFrom(solver, second, secondBefore, move.Commit);
+  const int result = PropagateFrom(solver, first, firstBefore);
+  return result != kMoveDone ? result : PropagateFrom(solver, second, secondBefore);
 }
 
 }  // namespace morvane::solver_steps

@@ -24,6 +24,8 @@ namespace morvane {
 using solver_steps::Edit;
 using solver_steps::Note;
 using solver_steps::PinMove;
+using solver_steps::kGreatestStroke;
+using solver_steps::kLeastStroke;
 using solver_steps::Refuse;
 namespace text = solver_messages;
 
@@ -38,7 +40,9 @@ void FixPinOfHeldPart(MoveSolver& solver, int held, int slot) {
   for (int q = 0; q < solver.Model.PartCount; ++q) {
     for (int u = 0; u < work[q].PinCount; ++u) {
       const Point p = PinWorld(work[q], u);
-      const int32_t state = NearPoint(p.X, p.Y, at.X, at.Y, 0) ? 1 : work[q].PinId[u] == pin ? 2 : work[q].PinState[u];
+      const PinStatus state = NearPoint(p.X, p.Y, at.X, at.Y, 0) ? PinStatus::Fixed
+                              : work[q].PinId[u] == pin          ? PinStatus::HeldInStep
+                                                                 : work[q].PinState[u];
       if (state != work[q].PinState[u]) {
         Edit(solver, q).PinState[u] = state;
       }
@@ -46,11 +50,11 @@ void FixPinOfHeldPart(MoveSolver& solver, int held, int slot) {
   }
 }
 
-int32_t MobilityOf(int fixed, int temporary) {
+MobilityClass MobilityOf(int fixed, int temporary) {
   if (fixed >= 2 || (fixed == 1 && temporary >= 1)) {
-    return 0;
+    return MobilityClass::Held;
   }
-  return fixed + temporary > 0 ? 1 : 2;
+  return fixed + temporary > 0 ? MobilityClass::Turning : MobilityClass::Free;
 }
 
 // The first part from `from` on that is marked for settling; parts marked
@@ -71,10 +75,10 @@ bool SettleFixedPins(MoveSolver& solver) {
     int fixed = 0;
     int temporary = 0;
     for (int s = 0; s < work[i].PinCount; ++s) {
-      fixed += work[i].PinState[s] == 1;
-      temporary += work[i].PinState[s] == 2;
+      fixed += work[i].PinState[s] == PinStatus::Fixed;
+      temporary += work[i].PinState[s] == PinStatus::HeldInStep;
     }
-    const int32_t mobility = IsPiston(work[i].Kind) ? 1 : MobilityOf(fixed, temporary);
+    const MobilityClass mobility = IsPiston(work[i].Kind) ? MobilityClass::Turning : MobilityOf(fixed, temporary);
     if (work[i].Mobility != mobility) {
       solver.Trials.Touch(solver.Model.WorkTable, i);
       work[i].Mobility = mobility;
@@ -83,21 +87,21 @@ bool SettleFixedPins(MoveSolver& solver) {
       continue;
     }
     for (int s = 0; s < work[i].PinCount; ++s) {
-      if (work[i].PinState[s] == 0) {
+      if (work[i].PinState[s] == PinStatus::Movable) {
         FixPinOfHeldPart(solver, i, s);
-        Edit(solver, i).PinState[s] = 1;
+        Edit(solver, i).PinState[s] = PinStatus::Fixed;
         changed = true;
       }
     }
-    if (work[i].Settled != 1) {
+    if (work[i].Settled != SettleState::Placed) {
       solver.Trials.Touch(solver.Model.WorkTable, i);
-      work[i].Settled = 1;
+      work[i].Settled = SettleState::Placed;
     }
   }
   return changed;
 }
 
-int SlotInState(const PartRecord& part, int32_t state, int32_t movingPin) {
+int SlotInState(const PartRecord& part, PinStatus state, int32_t movingPin) {
   for (int s = 0; s < part.PinCount; ++s) {
     if (part.PinState[s] == state && part.PinId[s] != movingPin) {
       return s;
@@ -112,15 +116,15 @@ int MoveToTemporaryPin(MoveSolver& solver, int p, int slot, const PinMove& move)
   Note(solver, text::TemporaryPinCase, p);
   PartRecord& part = Edit(solver, p);
   const PartRecord before = part;
-  const Point target = PinPosByState(solver.Model.WorkTable, solver.Model.PartCount, part.PinId[slot], 1);
+  const Point target = PinPosByState(solver.Model.WorkTable, solver.Model.PartCount, part.PinId[slot], PinStatus::Fixed);
   const int moving = solver_steps::MovingSlot(solver, p, move);
   if (!TurnIntoPlace(part, moving, move.Old, move.New, slot, target)) {
     Note(solver, text::TemporaryPinMissed, p);
     return Refuse(solver, text::RodLength, kMoveOutOfReach);
   }
-  solver_steps::CommitPart(solver, p, move.Commit);
+  solver_steps::CommitPart(solver, p);
   Note(solver, text::PartMoved, p);
-  return solver_steps::PropagateFrom(solver, p, before, move.Commit);
+  return solver_steps::PropagateFrom(solver, p, before);
 }
 
 int MoveGeneralCase(MoveSolver& solver, int p, const PinMove& move);
@@ -139,14 +143,14 @@ int MovePassivePiston(MoveSolver& solver, int p, const PinMove& move) {
   const double dy = move.New.Y - piston.Y;
   const double stroke = std::sqrt(dx * dx + dy * dy) - piston.PinX[solver_steps::MovingSlot(solver, p, move)];
   // Written so that a stroke that is not a number is refused too.
-  if (!(stroke >= -1.0 && stroke <= 181.0)) {
+  if (!(stroke >= kLeastStroke && stroke <= kGreatestStroke)) {
     Note(solver, text::PistonOutOfRange);
     return Refuse(solver, text::PistonRodLength, kMoveOutOfReach);
   }
   Edit(solver, p).Size = stroke;
-  solver_steps::CommitPart(solver, p, move.Commit);
+  solver_steps::CommitPart(solver, p);
   Note(solver, text::PartMoved, p);
-  return solver_steps::PropagateFrom(solver, p, before, move.Commit);
+  return solver_steps::PropagateFrom(solver, p, before);
 }
 
 // A second part can close a joint with the first only when it is neither the
@@ -161,15 +165,15 @@ bool UsableSecondPart(MoveSolver& solver, int q, int prevPart) {
     return false;
   }
   const PartRecord& part = solver.Model.WorkTable[q];
-  if (part.Mobility == 0) {
+  if (part.Mobility == MobilityClass::Held) {
     Note(solver, text::SecondImmovable, q);
     return false;
   }
-  if (part.Mobility == 2) {
+  if (part.Mobility == MobilityClass::Free) {
     Note(solver, text::SecondIndefinite, q);
     return false;
   }
-  if (part.Settled == 1) {
+  if (part.Settled == SettleState::Placed) {
     Note(solver, text::SecondMoved, q);
     return false;
   }
@@ -187,9 +191,9 @@ int MoveGeneralCase(MoveSolver& solver, int p, const PinMove& move) {
     if (part.PinId[i] == move.Pin) {
       continue;
     }
-    // The slot index serves as the occurrence number; FindPartWithPin falls
+    // The slot index serves as the occurrence number; NthPart falls
     // back on the last part seen, so any part on the pin answers.
-    const int q = solver.Pins.FindPart(p, part.PinId[i], i >= 1 ? i : 1);
+    const int q = solver.Pins.NthPart(p, part.PinId[i], i >= 1 ? i : 1);
     Note(solver, text::SecondPart, q);
     if (UsableSecondPart(solver, q, move.PrevPart)) {
       return solver_steps::SolveJoint(solver, p, q, i, move);
@@ -201,7 +205,7 @@ int MoveGeneralCase(MoveSolver& solver, int p, const PinMove& move) {
 
 int SolveMoveHere(MoveSolver& solver, int n, const PinMove& move) {
   ModelState& model = solver.Model;
-  const int p = solver.Pins.FindPart(move.PrevPart, move.Pin, n);
+  const int p = solver.Pins.NthPart(move.PrevPart, move.Pin, n);
   Note(solver, text::FirstPart, p);
   while (SettleFixedPins(solver)) {
   }
@@ -210,16 +214,16 @@ int SolveMoveHere(MoveSolver& solver, int n, const PinMove& move) {
     return kMoveDone;
   }
   const PartRecord& part = model.WorkTable[p];
-  if (part.Settled == 1) {
+  if (part.Settled == SettleState::Placed) {
     Note(solver, text::FirstPartMoved, p);
     return kMoveDone;
   }
-  const int fixedSlot = SlotInState(part, 1, move.Pin);
+  const int fixedSlot = SlotInState(part, PinStatus::Fixed, move.Pin);
   if (fixedSlot >= 0) {
     Note(solver, text::FirstPartFixed, p, static_cast<int>(part.PinId[fixedSlot]));
     return Refuse(solver, text::HeldByFixedPin, kMoveHeldByFixedPin);
   }
-  const int temporarySlot = SlotInState(part, 2, move.Pin);
+  const int temporarySlot = SlotInState(part, PinStatus::HeldInStep, move.Pin);
   if (temporarySlot >= 0) {
     return MoveToTemporaryPin(solver, p, temporarySlot, move);
   }
@@ -232,14 +236,14 @@ int SolveMoveHere(MoveSolver& solver, int n, const PinMove& move) {
 }  // namespace
 
 int solver_steps::MovingSlot(const MoveSolver& solver, int part, const PinMove& move) {
-  const int slot = FindPinSlotOfPart(solver.Model.PartTable, part, move.Old.X, move.Old.Y);
+  const int slot = PinSlotAt(solver.Model.PartTable[part], move.Old.X, move.Old.Y);
   // The pin's old place is looked up in the shown table; should it not be
   // found there, the pin number still names the slot.
-  return slot >= 0 ? slot : SlotOfPin(solver.Model.WorkTable, part, move.Pin);
+  return slot >= 0 ? slot : SlotOfPin(solver.Model.WorkTable[part], move.Pin);
 }
 
 int SolveMove(MoveSolver& solver, int prevPart, int32_t pin, int n, double oldX, double oldY, double newX,
-              double newY, int32_t commit) {
+              double newY) {
   // An outermost call may find WorkTable filled afresh.
   if (solver.Nesting == 0) {
     solver.Pins.Build(solver.Model.WorkTable, solver.Model.PartCount);
@@ -247,7 +251,7 @@ int SolveMove(MoveSolver& solver, int prevPart, int32_t pin, int n, double oldX,
   }
   ++solver.Log.SolverDepth;
   ++solver.Nesting;
-  const int result = SolveMoveHere(solver, n, PinMove{prevPart, pin, {oldX, oldY}, {newX, newY}, commit});
+  const int result = SolveMoveHere(solver, n, PinMove{prevPart, pin, {oldX, oldY}, {newX, newY}});
   --solver.Log.SolverDepth;
   --solver.Nesting;
   return result;

@@ -52,6 +52,6 @@ struct MoveSolver {
 // solver.MoveRefusalText holds the user's message and WorkTable is left as
 // the refusal found it, for the caller to restore.
 int SolveMove(MoveSolver& solver, int prevPart, int32_t pin, int n, double oldX, double oldY, double newX,
-              double newY, int32_t commit);
+              double newY);
 
 }  // namespace morvane

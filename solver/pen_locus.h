@@ -5,7 +5,7 @@
 
 #include "model/model_state.h"
 #include "model/part_kind.h"
-#include "solver/geometry.h"
+#include "model/part_frame.h"
 
 namespace morvane {
 

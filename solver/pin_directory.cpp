@@ -9,13 +9,11 @@ namespace morvane {
 void PinDirectory::Build(const Table& table, int partCount) {
   struct Entry {
     int32_t Pin;
-    PinSlot At;
+    SlotRef At;
   };
   std::vector<Entry> entries;
-  for (int i = 0; i < partCount; ++i) {
-    for (int s = 0; s < table[i].PinCount; ++s) {
-      entries.push_back({table[i].PinId[s], {i, s}});
-    }
+  for (const SlotRef at : PinSlots(table, partCount)) {
+    entries.push_back({table[at.Part].PinId[at.Slot], at});
   }
   std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.Pin < b.Pin; });
   pins_.clear();
@@ -26,20 +24,28 @@ void PinDirectory::Build(const Table& table, int partCount) {
   }
 }
 
-std::span<const PinSlot> PinDirectory::SlotsOf(int32_t pin) const {
+std::span<const SlotRef> PinDirectory::SlotsOf(int32_t pin) const {
   const auto [first, last] = std::equal_range(pins_.begin(), pins_.end(), pin);
-  return std::span<const PinSlot>(slots_).subspan(static_cast<size_t>(first - pins_.begin()),
+  return std::span<const SlotRef>(slots_).subspan(static_cast<size_t>(first - pins_.begin()),
                                                    static_cast<size_t>(last - first));
 }
 
-int PinDirectory::FindPart(int skip, int32_t pin, int n) const {
+namespace {
+
+PinOccurrenceCounter CountIn(std::span<const SlotRef> slots, int skip, int n) {
   PinOccurrenceCounter counter(skip, n);
-  for (const PinSlot& at : SlotsOf(pin)) {
+  for (const SlotRef& at : slots) {
     if (counter.Take(at.Part)) {
       break;
     }
   }
-  return counter.Result();
+  return counter;
 }
+
+}  // namespace
+
+int PinDirectory::NthPart(int skip, int32_t pin, int n) const { return CountIn(SlotsOf(pin), skip, n).LastPart(); }
+
+int PinDirectory::CountSlots(int skip, int32_t pin) const { return CountIn(SlotsOf(pin), skip, 0).Count(); }
 
 }  // namespace morvane

@@ -5,13 +5,9 @@
 #include <vector>
 
 #include "model/part_record.h"
+#include "model/slot_range.h"
 
 namespace morvane {
-
-struct PinSlot {
-  int Part = 0;
-  int Slot = 0;
-};
 
 // Where each pin number occurs, slot by slot in table order. The solver never
 // changes pin numbers or slot counts, so one directory made at the start of a
@@ -20,14 +16,15 @@ struct PinSlot {
 class PinDirectory {
  public:
   void Build(const Table& table, int partCount);
-  std::span<const PinSlot> SlotsOf(int32_t pin) const;
-  // FindPartWithPin, answered from the directory.
-  int FindPart(int skip, int32_t pin, int n) const;
+  std::span<const SlotRef> SlotsOf(int32_t pin) const;
+  // NthPartWithPin and CountSlotsWithPin, answered from the directory.
+  int NthPart(int skip, int32_t pin, int n) const;
+  int CountSlots(int skip, int32_t pin) const;
 
  private:
   // Sorted by pin number; within one pin in table order.
   std::vector<int32_t> pins_;
-  std::vector<PinSlot> slots_;
+  std::vector<SlotRef> slots_;
 };
 
 }  // namespace morvane

@@ -18,9 +18,9 @@ namespace {
 // Returns whether any free slot of the pin was changed.
 bool FixTemporarily(MoveSolver& solver, int32_t pin) {
   bool changed = false;
-  for (const PinSlot& at : solver.Pins.SlotsOf(pin)) {
-    if (solver.Model.WorkTable[at.Part].PinState[at.Slot] == 0) {
-      Edit(solver, at.Part).PinState[at.Slot] = 2;
+  for (const SlotRef& at : solver.Pins.SlotsOf(pin)) {
+    if (solver.Model.WorkTable[at.Part].PinState[at.Slot] == PinStatus::Movable) {
+      Edit(solver, at.Part).PinState[at.Slot] = PinStatus::HeldInStep;
       changed = true;
     }
   }
@@ -41,22 +41,22 @@ struct Tally {
 
 // One pass over the part's slots. Returns false when a trial stops the
 // whole move, with its code in tally.Code; `tried` tells whether any trial ran.
-bool PropagationPass(MoveSolver& solver, int part, const PartRecord& before, int32_t commit, Tally& tally,
+bool PropagationPass(MoveSolver& solver, int part, const PartRecord& before, Tally& tally,
                      bool& tried) {
   ModelState& model = solver.Model;
   for (int j = 0; j < model.WorkTable[part].PinCount; ++j) {
     const int32_t pin = model.WorkTable[part].PinId[j];
     Note(solver, text::ConnectedParts, part, static_cast<int>(pin));
-    if (model.PartTable[part].PinState[j] != 0 || part == model.PowerPartIndex) {
+    if (model.PartTable[part].PinState[j] != PinStatus::Movable || part == model.PowerPartIndex) {
       continue;
     }
     const Point from = PinWorld(before, j);
     const Point to = PinWorld(model.WorkTable[part], j);
-    const int others = solver.Pins.FindPart(part, pin, 0);
+    const int others = solver.Pins.CountSlots(part, pin);
     for (int k = 1; k <= others; ++k) {
       tried = true;
       solver.Trials.Begin();
-      const int result = SolveMove(solver, part, pin, k, from.X, from.Y, to.X, to.Y, commit);
+      const int result = SolveMove(solver, part, pin, k, from.X, from.Y, to.X, to.Y);
       if (result == kMoveDone) {
         solver.Trials.Keep();
         ++tally.Successes;
@@ -78,10 +78,10 @@ bool PropagationPass(MoveSolver& solver, int part, const PartRecord& before, int
 
 }  // namespace
 
-void CommitPart(MoveSolver& solver, int part, int32_t commit) {
+void CommitPart(MoveSolver& solver, int part) {
   ModelState& model = solver.Model;
   const PartRecord& placed = model.WorkTable[part];
-  Edit(solver, part).Settled = commit;
+  Edit(solver, part).Settled = SettleState::Placed;
   std::string temporary;
   for (int s = 0; s < placed.PinCount; ++s) {
     if (FixTemporarily(solver, placed.PinId[s])) {
@@ -91,18 +91,18 @@ void CommitPart(MoveSolver& solver, int part, int32_t commit) {
   Note(solver, text::TemporaryPins, part, temporary);
   std::string fixed;
   for (int s = 0; s < placed.PinCount; ++s) {
-    Edit(solver, part).PinState[s] = 1;
+    Edit(solver, part).PinState[s] = PinStatus::Fixed;
     AddToList(solver, fixed, placed.PinId[s]);
   }
   Note(solver, text::FixedPins, part, fixed);
 }
 
-int PropagateFrom(MoveSolver& solver, int part, const PartRecord& before, int32_t commit) {
+int PropagateFrom(MoveSolver& solver, int part, const PartRecord& before) {
   const int needed = solver.Model.WorkTable[part].PinCount - 1;
   Tally tally;
   while (tally.Successes + tally.Failures < needed) {
     bool tried = false;
-    if (!PropagationPass(solver, part, before, commit, tally, tried)) {
+    if (!PropagationPass(solver, part, before, tally, tried)) {
       Note(solver, text::MoveImpossible);
       return tally.Code;
     }

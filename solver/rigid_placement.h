@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/part_record.h"
-#include "solver/geometry.h"
+#include "model/part_frame.h"
 
 namespace morvane {
 

@@ -16,8 +16,12 @@ struct PinMove {
   int32_t Pin = 0;
   Point Old;
   Point New;
-  int32_t Commit = 1;
 };
+
+// A piston's sliding end may overshoot its stroke by a pixel before a move
+// that needs it is refused.
+constexpr double kLeastStroke = -1.0;
+constexpr double kGreatestStroke = kPistonStroke + 1.0;
 
 template <typename... Values>
 void Note(MoveSolver& solver, const Message& text, const Values&... values) {
@@ -54,10 +58,10 @@ int MovingSlot(const MoveSolver& solver, int part, const PinMove& move);
 int SolveJoint(MoveSolver& solver, int first, int second, int slot, const PinMove& move);
 
 // Marks a placed part settled and all its pins fixed.
-void CommitPart(MoveSolver& solver, int part, int32_t commit);
+void CommitPart(MoveSolver& solver, int part);
 
 // Carries the parts joined to `part`, which now stands where it should and
 // stood as `before`, along with it.
-int PropagateFrom(MoveSolver& solver, int part, const PartRecord& before, int32_t commit);
+int PropagateFrom(MoveSolver& solver, int part, const PartRecord& before);
 
 }  // namespace morvane::solver_steps

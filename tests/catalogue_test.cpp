@@ -6,7 +6,7 @@
 #include "model/catalogue.h"
 #include "model/messages.h"
 #include "model/part_kind.h"
-#include "solver/geometry.h"
+#include "model/part_frame.h"
 
 namespace morvane {
 namespace {
@@ -40,7 +40,7 @@ TEST(Catalogue, EveryKindGetsItsSizeAxleAndHoleCountAndFortyNineFit) {
   AddPart(*model, RodPassive1, 0, 0);
   AddPart(*model, DiskPassive1, 0, 0);
   EXPECT_EQ(model->PartTable[1].PinId[0], 1);
-  EXPECT_EQ(model->PartTable[1].PinState[0], 1);
+  EXPECT_EQ(model->PartTable[1].PinState[0], PinStatus::Fixed);
   // Sizes from a file are not bounded by the palette (the rendering tests see
   // the small ones).
   PartRecord small = model->PartTable[1];
@@ -82,7 +82,7 @@ TEST(Catalogue, JoiningRulesAndTheirMessages) {
   EXPECT_EQ(model->NextPinId, 102);
   EXPECT_EQ(model->PartTable[disk].PinId[1], 101);
   EXPECT_EQ(model->PartTable[rod].PinId[0], 101);
-  EXPECT_EQ(model->PartTable[rod].PinState[0], 0);
+  EXPECT_EQ(model->PartTable[rod].PinState[0], PinStatus::Movable);
 
   EXPECT_EQ(DropPinOrPen(*model, Hatome, 240, 200), messages::PinAlreadyThere);
   EXPECT_EQ(DropPinOrPen(*model, KoteiPin, 200, 200), messages::PinAlreadyThere);
@@ -91,7 +91,7 @@ TEST(Catalogue, JoiningRulesAndTheirMessages) {
   EXPECT_EQ(model->PartTable[disk].PinCount, 2);
   EXPECT_FALSE(DropPinOrPen(*model, KoteiPin, 400, 200));
   EXPECT_EQ(model->PartTable[rod].PinCount, 2);
-  EXPECT_EQ(model->PartTable[rod].PinState[1], 1);
+  EXPECT_EQ(model->PartTable[rod].PinState[1], PinStatus::Fixed);
   EXPECT_EQ(DropPinOrPen(*model, Hatome, 380, 200), messages::MovablePinNeedsTwo);
   EXPECT_FALSE(DropPinOrPen(*model, Hatome, 700, 700));
 
@@ -103,11 +103,11 @@ TEST(Catalogue, JoiningRulesAndTheirMessages) {
 
   EXPECT_FALSE(DropPinOrPen(*model, PenRed, 300, 200));
   EXPECT_TRUE(model->PenPlaced[1]);
-  EXPECT_EQ(FindPenAt(*model, 300, 200), PenRed);
+  EXPECT_EQ(PenColourAt(*model, 300, 200), PenRed);
   EXPECT_EQ(DropPinOrPen(*model, PenBlue, 300, 200), messages::PenAlreadyThere);
-  EXPECT_EQ(FindPinAt(*model, 400.4, 199.6), 1);
-  EXPECT_EQ(FindPinIdOfPart(*model, rod, 240, 200), 101);
-  EXPECT_EQ(FindPinIdOfPart(*model, rod, 250, 200), -1);
+  EXPECT_EQ(PinStateAt(*model, 400.4, 199.6), PinStatus::Fixed);
+  EXPECT_EQ(PinIdAt(*model, rod, 240, 200), 101);
+  EXPECT_EQ(PinIdAt(*model, rod, 250, 200), -1);
 }
 
 TEST(Catalogue, FullSlotsRefuseAPlacementAndWriteNothing) {

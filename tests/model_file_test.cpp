@@ -52,7 +52,7 @@ std::unique_ptr<ModelState> DiskWithPen() {
   SnapshotPlacement(*model);
   model->PartTable[0].Angle = 0.1 + 0.2;
   model->PartTable[0].Spare = -0.25;
-  model->PartTable[0].Mobility = 1;
+  model->PartTable[0].Mobility = MobilityClass::Turning;
   model->PowerPosition = 3;
   model->TrackPosition = 3;
   return model;
@@ -90,7 +90,7 @@ TEST(ModelFile, SmallModelIsWrittenLineByLine) {
 
 TEST(ModelFile, EmptyModelIsEighteenLinesAndReadsBackEmpty) {
   const auto empty = std::make_unique<ModelState>();
-  const std::string text = FormatModelText(*empty);
+  const std::string text = *FormatModelText(*empty);
   EXPECT_EQ(text,
             "------------------------------------\r\nMorvane Data File Version 1.0\r\n"
             "------------------------------------\r\n"
@@ -127,7 +127,7 @@ TEST(ModelFile, RoundTripThroughFilesIsByteIdentical) {
 
 TEST(ModelFile, ReaderToleratesOtherLineEndsBooleanSpellingsAndDecoration) {
   const auto original = Linkage();
-  const std::string text = FormatModelText(*original);
+  const std::string text = *FormatModelText(*original);
   const auto replaceAll = [](const std::string& s, const char* from, const char* to) {
     return std::regex_replace(s, std::regex(from), to);
   };
@@ -147,7 +147,7 @@ TEST(ModelFile, ReaderToleratesOtherLineEndsBooleanSpellingsAndDecoration) {
 
   // Nothing reads the power part index of a model without one, so it is kept.
   auto model = std::make_unique<ModelState>();
-  std::string withoutPower = FormatModelText(*model);
+  std::string withoutPower = *FormatModelText(*model);
   withoutPower.replace(withoutPower.find("False\r\n-1\r\n"), 11, "False\r\n7\r\n");
   ASSERT_EQ(ParseModelText(withoutPower, *model).Status, ReadStatus::Ok);
   EXPECT_EQ(model->PowerPartIndex, 7);
@@ -155,7 +155,7 @@ TEST(ModelFile, ReaderToleratesOtherLineEndsBooleanSpellingsAndDecoration) {
 
   // The far end of the track bar is a position the program stores.
   model->PowerPosition = model->TrackPosition = model->PlacementTrackPosition = 7200;
-  const std::string atTheEnd = FormatModelText(*model);
+  const std::string atTheEnd = *FormatModelText(*model);
   ASSERT_EQ(ParseModelText(atTheEnd, *model).Status, ReadStatus::Ok);
   EXPECT_EQ(FormatModelText(*model), atTheEnd);
 }
@@ -163,7 +163,7 @@ TEST(ModelFile, ReaderToleratesOtherLineEndsBooleanSpellingsAndDecoration) {
 TEST(ModelFile, UnreadableFileLeavesModelAlone) {
   TempFolder folder;
   auto model = Linkage();
-  const std::string before = FormatModelText(*model);
+  const std::string before = *FormatModelText(*model);
   for (const fs::path& path : {folder / "missing.mvd", folder / ""}) {
     const ReadResult result = ReadModelFile(path.string(), *model);
     EXPECT_EQ(result.Status, ReadStatus::Unreadable) << path;

@@ -44,7 +44,7 @@ Rendering RenderEveryKind() {
   for (const auto& p : parts) {
     if (!IsPin(p.Kind) && !IsPen(p.Kind)) {
       AddPart(*model, p.Kind, p.X, p.Y, p.Angle, p.Size);
-    } else if (!(IsPin(p.Kind) ? PlacePin(*model, p.Kind == KoteiPin, p.X, p.Y) : PlacePen(*model, p.Kind, p.X, p.Y))) {
+    } else if (!(IsPin(p.Kind) ? PlacePin(*model, p.Kind == KoteiPin ? PinStatus::Fixed : PinStatus::Movable, p.X, p.Y) : PlacePen(*model, p.Kind, p.X, p.Y))) {
       throw std::runtime_error("no hole for the pin or pen");
     }
   }

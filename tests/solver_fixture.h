@@ -34,7 +34,7 @@ inline PartRecord MakePart(int32_t kind, double x, double y, std::initializer_li
   for (const Slot& slot : pins) {
     const int s = part.PinCount++;
     part.PinId[s] = slot.Id;
-    part.PinState[s] = slot.State;
+    part.PinState[s] = static_cast<PinStatus>(slot.State);
     part.PinX[s] = slot.X;
     part.PinY[s] = slot.Y;
   }
@@ -112,7 +112,7 @@ inline double WorstFault(const ModelState& model, const ModelState& start, bool 
     const PartRecord& then = start.PartTable[i];
     for (int s = 0; s < now.PinCount; ++s) {
       worst = std::max(worst, WorstPinError(model, now.PinId[s], At(PinWorld(now, s))));
-      if (allPins || then.PinState[s] == 1) {
+      if (allPins || then.PinState[s] == PinStatus::Fixed) {
         worst = std::max(worst, std::abs(At(PinWorld(now, s)) - At(PinWorld(then, s))));
       }
       for (int t = s + 1; t < now.PinCount; ++t) {

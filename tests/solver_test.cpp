@@ -202,7 +202,7 @@ TEST(Solver, PistonStrokesStayWithinTheirLimits) {
   for (const double newX : {521.0, 521.01, 339.0, 338.99}) {
     Rig f{MakePart(RodPassive1, 430, 100, {{101, 1}}), MakePart(PistonPassive, 100, 100, {{101, 0, 240}}, 90)};
     const bool refused = newX == 521.01 || newX == 338.99;
-    EXPECT_EQ(SolveMove(f.Solver, 0, 101, 1, 430, 100, newX, 100, 1), refused ? kMoveOutOfReach : kMoveDone) << newX;
+    EXPECT_EQ(SolveMove(f.Solver, 0, 101, 1, 430, 100, newX, 100), refused ? kMoveOutOfReach : kMoveDone) << newX;
     EXPECT_EQ(f.Model->WorkTable[1].Size, refused ? 90 : newX - 340) << newX;
     EXPECT_EQ(f.Solver.MoveRefusalText, refused ? text::PistonRodLength : Message{}) << newX;
     EXPECT_EQ(f.Logged("   Since the length of a piston rod does not suit, it cannot move / False"), refused);
@@ -211,7 +211,7 @@ TEST(Solver, PistonStrokesStayWithinTheirLimits) {
     Rig f{MakePart(RodPassive1, 180, 100, {{101, 1}}), MakePart(RodPassive1, 180, 100, {{101, 2}, {102, 0, 160}}),
           MakePart(PistonPassive, 0, 100, {{102, 0, 240}}, 100)};
     const bool refused = newX == 261;
-    EXPECT_EQ(SolveMove(f.Solver, 0, 101, 1, 180, 100, newX, 100, 1), refused ? kMoveSecondPartMisplaced : kMoveDone);
+    EXPECT_EQ(SolveMove(f.Solver, 0, 101, 1, 180, 100, newX, 100), refused ? kMoveSecondPartMisplaced : kMoveDone);
     EXPECT_NEAR(f.Model->WorkTable[2].Size, refused ? 100 : 180.99, 1e-9);
     EXPECT_NEAR(f.Model->WorkTable[1].X, newX, 1e-9);
     EXPECT_EQ(f.Solver.MoveRefusalText, refused ? text::PistonRodLength : Message{});
@@ -231,18 +231,18 @@ TEST(Solver, UndecidedTrialIsUndoneWithAllItPlaced) {
         MakePart(RodPassive1, 200, 100, {{104, 0}, {105, 0, 100}, {107, 0, 0, 100}}),
         MakePart(RodPassive1, 300, 200, {{106, 1}, {105, 0, 0, -100}}),
         MakePart(RodPassive1, 200, 200, {{107, 0}})};
-  EXPECT_EQ(SolveMove(f.Solver, 0, 101, 1, 0, 0, 0, 5, 1), kMoveUndecided);
+  EXPECT_EQ(SolveMove(f.Solver, 0, 101, 1, 0, 0, 0, 5), kMoveUndecided);
   const Table& work = f.Model->WorkTable;
-  EXPECT_TRUE(work[1].Settled == 1 && work[2].Settled == 1 && work[2].Angle != 0);
+  EXPECT_TRUE(work[1].Settled == SettleState::Placed && work[2].Settled == SettleState::Placed && work[2].Angle != 0);
   EXPECT_TRUE(f.Logged("     Movement of parts 3 and parts 4"));
   EXPECT_TRUE(f.Logged("       Since the 2nd part cannot be found, it cannot move / False"));
   for (const int i : {3, 4, 5}) {
     const PartRecord& shown = f.Model->PartTable[i];
-    EXPECT_TRUE(work[i].Settled == 0 && work[i].X == shown.X && work[i].Y == shown.Y && work[i].Angle == shown.Angle)
+    EXPECT_TRUE(work[i].Settled == SettleState::Open && work[i].X == shown.X && work[i].Y == shown.Y && work[i].Angle == shown.Angle)
         << i;
   }
   // Q's commit had made Y's slot of their pin temporarily fixed before the trial.
-  EXPECT_EQ(work[3].PinState, (std::array<int32_t, kPinSlots>{2, 0, 0}));
+  EXPECT_EQ(work[3].PinState, (std::array<PinStatus, kPinSlots>{PinStatus::HeldInStep}));
   EXPECT_EQ(work[4].PinState, f.Model->PartTable[4].PinState);
 }
 

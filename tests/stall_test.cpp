@@ -20,7 +20,7 @@ using namespace testing;
 TEST(Stall, PropagationThatSkipsEverySlotEndsUndecided) {
   Rig f{MakePart(RodPassive1, 330, 100, {{101, 1}}),
         MakePart(PistonPassive, 0, 100, {{101, 1, 240}, {102, 0, 260}}, 90)};
-  EXPECT_EQ(SolveMove(f.Solver, 0, 101, 1, 330, 100, 340, 100, 1), kMoveUndecided);
+  EXPECT_EQ(SolveMove(f.Solver, 0, 101, 1, 330, 100, 340, 100), kMoveUndecided);
   EXPECT_EQ(f.Solver.MoveRefusalText, solver_messages::Undecided);
   EXPECT_TRUE(f.Logged("   Movement is impossible"));
 }

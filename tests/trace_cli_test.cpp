@@ -59,7 +59,7 @@ QJsonObject JsonRecord(const ModelState& model) {
     QJsonArray pens;
     for (int s = 0; s < p.PinCount; ++s) {
       pins.append(QJsonObject{
-          {"id", p.PinId[s]}, {"state", p.PinState[s]}, {"x", PinWorld(p, s).X}, {"y", PinWorld(p, s).Y}});
+          {"id", p.PinId[s]}, {"state", static_cast<int32_t>(p.PinState[s])}, {"x", PinWorld(p, s).X}, {"y", PinWorld(p, s).Y}});
     }
     for (int s = 0; s < p.PenCount; ++s) {
       pens.append(QJsonObject{{"color", p.PenColor[s]}, {"x", PenWorld(p, s).X}, {"y", PenWorld(p, s).Y}});

@@ -5,7 +5,7 @@
 #include <array>
 #include <cmath>
 
-#include "solver/geometry.h"
+#include "model/part_frame.h"
 #include "view/draw_colours.h"
 
 namespace morvane::view {

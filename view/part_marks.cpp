@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "solver/geometry.h"
+#include "model/part_frame.h"
 #include "view/draw_colours.h"
 
 namespace morvane::view {
@@ -38,7 +38,7 @@ void DrawPinMarks(PartCanvas& canvas) {
   const PartRecord& part = canvas.Part();
   for (int s = 0; s < UsedSlots(part.PinCount, kPinSlots); ++s) {
     const Point p = PinWorld(part, s);
-    DrawPinMark(canvas.Scene(), Rounded(p.X, p.Y), part.PinState[s] != 0);
+    DrawPinMark(canvas.Scene(), Rounded(p.X, p.Y), part.PinState[s] != PinStatus::Movable);
   }
 }
 

@@ -7,7 +7,7 @@
 
 #include "model/catalogue.h"
 #include "model/part_kind.h"
-#include "solver/geometry.h"
+#include "model/part_frame.h"
 #include "view/draw_colours.h"
 #include "view/part_marks.h"
 #include "view/part_painters.h"
