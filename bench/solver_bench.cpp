@@ -10,66 +10,33 @@
 #include <stdexcept>
 #include <string>
 
-#include "model/catalogue.h"
-#include "model/model_file.h"
 #include "model/part_kind.h"
-#include "solver/auto_rotation.h"
-#include "solver/drive.h"
+#include "session/session.h"
 
 namespace {
 
 using namespace morvane;
 
-void Place(ModelState& model, int32_t kind, double x, double y, double angle = 0) {
-  CreatePart(model, kind, x, y);
-  model.PartTable[model.PartCount - 1].Angle = angle;
-  FinishPartDrop(model, model.PartCount - 1);
-}
+// The largest model: a crank-rocker whose rocker starts a chain of 23
+// parallelograms, each further rocker on its own fixed pivot 160 pixels to
+// the right and coupled to the one before: 1 disk, 24 couplers and 24
+// rockers. At 49 parts the palette takes nothing more, pins included, so no
+// user could pin its last part; it is stored as a file instead of built.
+constexpr const char* kLadder = "bench/data/ladder-49.mvd";
 
-void Pin(ModelState& model, int32_t kind, double x, double y) {
-  if (DropPinOrPen(model, kind, x, y)) {
-    throw std::runtime_error("pin refused");
+std::unique_ptr<Session> Opened(const std::string& path) {
+  auto session = std::make_unique<Session>();
+  if (session->Open(std::string(MORVANE_SOURCE_DIR) + "/" + path)) {
+    throw std::runtime_error("cannot read " + path);
   }
+  return session;
 }
 
-// A crank-rocker whose rocker starts a chain of 23 parallelograms: each
-// further rocker stands on its own fixed pivot 160 pixels to the right and is
-// coupled to the one before by a rod between holes at the same height,
-// alternately 80 and 120 pixels up. 1 disk, 24 couplers and 24 rockers.
-std::unique_ptr<ModelState> ParallelogramLadder() {
-  auto model = std::make_unique<ModelState>();
-  constexpr double kPivotY = 760;
-  constexpr double kFirstPivotX = 380;
-  Place(*model, DiskActive1, 100, 600);
-  Place(*model, RodPassive3, 140, 600);
-  Pin(*model, Hatome, 140, 600);
-  for (int k = 0; k < kMaxParts / 2; ++k) {
-    const double x = kFirstPivotX + 160 * k;
-    Place(*model, RodPassive1, x, kPivotY, -90);
-    Pin(*model, KoteiPin, x, kPivotY);
-    const double height = k == 0 ? 160 : (k % 2 == 1 ? 80 : 120);
-    if (k > 0) {
-      Place(*model, RodPassive1, x - 160, kPivotY - height);
-      Pin(*model, Hatome, x - 160, kPivotY - height);
-    }
-    Pin(*model, Hatome, x, kPivotY - height);
-  }
-  return model;
-}
-
-std::unique_ptr<ModelState> Example(const std::string& name) {
-  auto model = std::make_unique<ModelState>();
-  if (ReadModelFile(std::string(MORVANE_SOURCE_DIR) + "/examples/" + name, *model).Status != ReadStatus::Ok) {
-    throw std::runtime_error("cannot read " + name);
-  }
-  return model;
-}
-
-std::unique_ptr<ModelState> ModelFor(int64_t which) {
+std::unique_ptr<Session> ModelFor(int64_t which) {
   switch (which) {
-    case 0: return Example("crank-rocker.mvd");
-    case 1: return Example("six-bar-triangle.mvd");
-    default: return ParallelogramLadder();
+    case 0: return Opened("examples/crank-rocker.mvd");
+    case 1: return Opened("examples/six-bar-triangle.mvd");
+    default: return Opened(kLadder);
   }
 }
 
@@ -79,19 +46,15 @@ const char* NameOf(int64_t which) {
 }
 
 // Steps forward as automatic rotation does; false at a refusal.
-bool Tick(MoveSolver& solver, PenLoci& loci, int32_t step) {
-  const int32_t next = NextAutoPosition(solver.Model.PowerPosition, step, Rotation::Forward);
-  return DriveStep(solver, loci, next).Status == DriveStatus::Moved;
+bool Tick(Session& session) {
+  return session.DriveTo(session.NextAutoPosition(Rotation::Forward)).Status == DriveStatus::Moved;
 }
 
 void BM_DriveStep(benchmark::State& state) {
-  const auto model = ModelFor(state.range(0));
-  const int32_t step = static_cast<int32_t>(state.range(1));
-  ProgressLog log;
-  PenLoci loci;
-  MoveSolver solver(*model, log);
+  const auto session = ModelFor(state.range(0));
+  session->SetAngleStep(static_cast<int32_t>(state.range(1)));
   for (auto _ : state) {
-    if (!Tick(solver, loci, step)) {
+    if (!Tick(*session)) {
       state.SkipWithError("refused");
       break;
     }
@@ -102,15 +65,13 @@ void BM_DriveStep(benchmark::State& state) {
 
 void BM_FullRun(benchmark::State& state) {
   const int32_t step = static_cast<int32_t>(state.range(1));
-  const auto start = ModelFor(state.range(0));
-  auto model = std::make_unique<ModelState>(*start);
-  ProgressLog log;
-  PenLoci loci;
-  MoveSolver solver(*model, log);
+  const auto session = ModelFor(state.range(0));
+  session->SetAngleStep(step);
+  const TurnBack start = session->RememberPosition();
   for (auto _ : state) {
-    *model = *start;
+    session->ReturnTo(start);
     for (int i = 0; i < kTrackMax / step; ++i) {
-      if (!Tick(solver, loci, step)) {
+      if (!Tick(*session)) {
         state.SkipWithError("refused");
         return;
       }
@@ -123,10 +84,11 @@ void BM_FullRun(benchmark::State& state) {
 // Baseline for the figures above: one flat copy of the whole part table, the
 // copy every drive step starts with.
 void BM_WorkTableCopy(benchmark::State& state) {
-  const auto model = ModelFor(2);
+  const auto session = ModelFor(2);
+  ModelState& model = session->MutableModel();
   for (auto _ : state) {
-    model->WorkTable = model->PartTable;
-    benchmark::DoNotOptimize(model->WorkTable.data());
+    model.WorkTable = model.PartTable;
+    benchmark::DoNotOptimize(model.WorkTable.data());
     benchmark::ClobberMemory();
   }
 }

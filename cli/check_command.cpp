@@ -10,12 +10,12 @@ int RunCheck(const std::vector<std::string>& args, CliContext& context) {
   if (!path) {
     return kExitUsage;
   }
-  auto model = std::make_unique<ModelState>();
-  if (!LoadModel(*path, *model, context)) {
+  const auto session = OpenSession(*path, context);
+  if (!session) {
     return kExitBadModel;
   }
   context.Out << *path << ": " << context.Text(texts::Sound) << " (" << context.Text(texts::PartsLabel) << ' '
-              << model->PartCount << ")\n";
+              << session->Model().PartCount << ")\n";
   return kExitOk;
 }
 

@@ -3,7 +3,6 @@
 #include <charconv>
 
 #include "cli/cli_texts.h"
-#include "model/model_file.h"
 
 namespace morvane::cli {
 
@@ -25,13 +24,13 @@ int UsageError(const Command& command, CliContext& context, std::string_view pro
   return kExitUsage;
 }
 
-bool LoadModel(const std::string& path, ModelState& model, CliContext& context) {
-  const ReadResult result = ReadModelFile(path, model);
-  if (result.Status == ReadStatus::Ok) {
-    return true;
+std::unique_ptr<Session> OpenSession(const std::string& path, CliContext& context) {
+  auto session = std::make_unique<Session>(context.UiLanguage);
+  if (const Reply failure = session->Open(path)) {
+    context.Err << path << ": " << failure->Text << '\n';
+    return nullptr;
   }
-  context.Err << path << ": " << context.Text(*result.Error) << '\n';
-  return false;
+  return session;
 }
 
 std::optional<std::string> ParsedArgs::Option(std::string_view name) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -7,7 +8,7 @@
 #include <vector>
 
 #include "model/message.h"
-#include "model/model_state.h"
+#include "session/session.h"
 
 namespace morvane::cli {
 
@@ -44,8 +45,9 @@ const Command& FindCommand(std::string_view name);
 // Prints "usage: morvane-cli <usage>" on stderr and returns kExitUsage.
 int UsageError(const Command& command, CliContext& context, std::string_view problem);
 
-// Reads a model file; on failure prints the message on stderr and returns false.
-bool LoadModel(const std::string& path, ModelState& model, CliContext& context);
+// A session holding the model read from a file; on failure prints the
+// message on stderr and returns null.
+std::unique_ptr<Session> OpenSession(const std::string& path, CliContext& context);
 
 // Options of the form "--name value"; the first argument that is not an option
 // is the positional one.

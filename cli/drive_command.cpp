@@ -58,20 +58,20 @@ int RunDrive(const std::vector<std::string>& args, CliContext& context) {
   if (!request) {
     return kExitUsage;
   }
-  const auto turnable = LoadTurnableModel(request->Path, context);
-  if (!turnable) {
+  const auto session = OpenSession(request->Path, context);
+  if (!session) {
     return kExitBadModel;
   }
-  ModelState& model = *turnable->Model;
   // The step sets how far each drive step goes; the saved speed stays the model's.
-  const int32_t savedStep = model.AngleStep;
-  model.AngleStep = request->Step.value_or(DefaultStep(savedStep));
-  const DriveResult result = TurnStraightTo(turnable->Solver, turnable->Loci, request->To, model.AngleStep);
+  const int32_t savedStep = session->Model().AngleStep;
+  const int32_t step = request->Step.value_or(DefaultStep(savedStep));
+  session->SetAngleStep(step);
+  const DriveResult result = TurnStraightTo(*session, request->To, step);
   if (result.Status != DriveStatus::Moved) {
     return ReportUntakenStep(result, context);
   }
-  model.AngleStep = savedStep;
-  if (const auto error = WriteModelFile(request->Output, model)) {
+  session->SetAngleStep(savedStep);
+  if (const auto error = WriteModelFile(request->Output, session->Model())) {
     context.Err << request->Output << ": " << context.Text(*error) << '\n';
     return kExitCannotWrite;
   }

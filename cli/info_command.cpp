@@ -74,13 +74,14 @@ int RunInfo(const std::vector<std::string>& args, CliContext& context) {
   if (!path) {
     return kExitUsage;
   }
-  auto model = std::make_unique<ModelState>();
-  if (!LoadModel(*path, *model, context)) {
+  const auto session = OpenSession(*path, context);
+  if (!session) {
     return kExitBadModel;
   }
-  PrintCounters(*model, context);
-  for (int i = 0; i < model->PartCount; ++i) {
-    PrintPart(model->PartTable[i], i, context);
+  const ModelState& model = session->Model();
+  PrintCounters(model, context);
+  for (int i = 0; i < model.PartCount; ++i) {
+    PrintPart(model.PartTable[i], i, context);
   }
   return kExitOk;
 }

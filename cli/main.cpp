@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -5,6 +6,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_texts.h"
 #include "model/message.h"
+#include "model/messages.h"
 
 namespace {
 
@@ -47,11 +49,7 @@ bool ExtractLanguage(std::vector<std::string>& args, CliContext& context, std::s
   return true;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  CliContext context{morvane::Language::English, std::cout, std::cerr};
+int Run(std::vector<std::string> args, CliContext& context) {
   std::string problem;
   if (!ExtractLanguage(args, context, problem)) {
     return TopLevelUsage(context, problem);
@@ -79,4 +77,23 @@ int main(int argc, char** argv) {
     }
   }
   return TopLevelUsage(context, std::string(context.Text(morvane::cli::texts::UnknownCommand)) + ": " + args[0]);
+}
+
+// Standard output is checked once, after the last write: a full disk or a
+// closed pipe must not pass for a complete table.
+int ExitAfterOutput(CliContext& context, int status) {
+  context.Out.flush();
+  if (context.Out.good() && std::fflush(stdout) == 0 && !std::ferror(stdout)) {
+    return status;
+  }
+  context.Err << "morvane-cli: stdout: " << context.Text(morvane::messages::WriteFailed) << '\n';
+  return morvane::cli::kExitCannotWrite;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CliContext context{morvane::Language::English, std::cout, std::cerr};
+  const int status = Run(std::vector<std::string>(argv + 1, argv + argc), context);
+  return ExitAfterOutput(context, status);
 }

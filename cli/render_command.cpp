@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QRect>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QSize>
 #include <QString>
 #include <algorithm>
@@ -21,6 +21,7 @@
 #include "cli/commands.h"
 #include "cli/turning.h"
 #include "model/messages.h"
+#include "model/output_file.h"
 #include "view/canvas_pictures.h"
 #include "view/render_scene.h"
 
@@ -160,15 +161,12 @@ std::optional<RenderRequest> ParseRequest(const std::vector<std::string>& args, 
   return request;
 }
 
-// Written to a temporary name and renamed on success, so a failed write
-// leaves no half picture behind.
 bool WritePng(const QImage& picture, const std::string& path) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) {
-    return false;
-  }
-  QImageWriter writer(&file, QByteArray("png"));
-  return writer.write(picture) && file.commit();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, QByteArray("png"));
+  return writer.write(picture) && WriteWholeFile(path, std::string_view(bytes.constData(), bytes.size()));
 }
 
 QImage Picture(const RenderRequest& request, const ModelState& model, const PenLoci& loci) {
@@ -189,21 +187,20 @@ int RunRender(const std::vector<std::string>& args, CliContext& context) {
   if (!request) {
     return kExitUsage;
   }
-  const auto turnable = LoadTurnableModel(request->ModelPath, context);
-  if (!turnable) {
+  const auto session = OpenSession(request->ModelPath, context);
+  if (!session) {
     return kExitBadModel;
   }
-  ModelState& model = *turnable->Model;
   if (request->Position) {
     // The steps of automatic rotation, so that the mechanism passes the same
     // positions as on the screen and the pens trace their loci on the way.
     const DriveResult result =
-        TurnStraightTo(turnable->Solver, turnable->Loci, *request->Position, DefaultStep(model.AngleStep));
+        TurnStraightTo(*session, *request->Position, DefaultStep(session->Model().AngleStep));
     if (result.Status != DriveStatus::Moved) {
       return ReportUntakenStep(result, context);
     }
   }
-  if (!WritePng(Picture(*request, model, turnable->Loci), request->OutputPath)) {
+  if (!WritePng(Picture(*request, session->Model(), session->Loci()), request->OutputPath)) {
     context.Err << request->OutputPath << ": " << context.Text(messages::WriteFailed) << '\n';
     return kExitCannotWrite;
   }

@@ -96,31 +96,29 @@ int RunTrace(const std::vector<std::string>& args, CliContext& context) {
   if (!request) {
     return kExitUsage;
   }
-  const auto turnable = LoadTurnableModel(request->Path, context);
-  if (!turnable) {
+  const auto session = OpenSession(request->Path, context);
+  if (!session) {
     return kExitBadModel;
   }
-  ModelState& model = *turnable->Model;
+  const ModelState& model = session->Model();
   const int32_t step = request->Step.value_or(DefaultStep(model.AngleStep));
-  model.AngleStep = step;
-  PenLoci& loci = turnable->Loci;
+  session->SetAngleStep(step);
   TraceOutput output(model, request->Json, context.Out);
 
   const int32_t from = request->From.value_or(model.PowerPosition);
-  if (const DriveResult reached = TurnStraightTo(turnable->Solver, loci, from, step);
-      reached.Status != DriveStatus::Moved) {
+  if (const DriveResult reached = TurnStraightTo(*session, from, step); reached.Status != DriveStatus::Moved) {
     return ReportUntakenStep(reached, context);
   }
-  RecordPenPoints(model.PartTable, model.PartCount, step, loci);
-  output.Row(model, loci);
+  session->MarkPens();
+  output.Row(model, session->Loci());
   for (int32_t left = Distance(from, request->To); left > 0;) {
     const int32_t at = model.PowerPosition;
     const int32_t next = NextAutoPosition(at, std::min(step, left), Rotation::Forward);
-    if (const DriveResult result = DriveStep(turnable->Solver, loci, next); result.Status != DriveStatus::Moved) {
+    if (const DriveResult result = session->DriveTo(next); result.Status != DriveStatus::Moved) {
       return ReportUntakenStep(result, context);
     }
     left -= (next - at + kTrackMax) % kTrackMax;
-    output.Row(model, loci);
+    output.Row(model, session->Loci());
   }
   return kExitOk;
 }

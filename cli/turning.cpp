@@ -14,22 +14,14 @@ std::optional<int32_t> ParseStep(std::string_view text) {
   return value && *value >= 1 && *value <= kLargestCliStep ? value : std::nullopt;
 }
 
-std::unique_ptr<TurnableModel> LoadTurnableModel(const std::string& path, CliContext& context) {
-  auto turnable = std::make_unique<TurnableModel>(context.UiLanguage);
-  if (!LoadModel(path, *turnable->Model, context)) {
-    return nullptr;
-  }
-  return turnable;
-}
-
 int32_t DefaultStep(int32_t angleStep) { return std::clamp(angleStep, 1, kLargestCliStep); }
 
-DriveResult TurnStraightTo(MoveSolver& solver, PenLoci& loci, int32_t target, int32_t step) {
-  const ModelState& model = solver.Model;
+DriveResult TurnStraightTo(Session& session, int32_t target, int32_t step) {
+  const ModelState& model = session.Model();
   DriveResult result{DriveStatus::Moved};
   while (result.Status == DriveStatus::Moved && model.PowerPosition != target) {
     const int32_t at = model.PowerPosition;
-    result = DriveStep(solver, loci, at < target ? std::min(at + step, target) : std::max(at - step, target));
+    result = session.DriveTo(at < target ? std::min(at + step, target) : std::max(at - step, target));
   }
   return result;
 }

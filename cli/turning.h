@@ -8,10 +8,8 @@
 
 #include "cli/cli_command.h"
 #include "model/message.h"
+#include "session/session.h"
 #include "solver/drive.h"
-#include "solver/move_solver.h"
-#include "solver/pen_locus.h"
-#include "solver/progress_log.h"
 
 namespace morvane::cli {
 
@@ -26,19 +24,6 @@ inline constexpr Message BadStep{"ステップは 1 から 80 までの整数で
 inline constexpr Message NoPowerPart{"モデルに動力部品がありません", "the model has no power part"};
 }  // namespace turning_texts
 
-// A model read from a file with the solver, log and pen loci its steps use.
-struct TurnableModel {
-  explicit TurnableModel(Language language) : Solver(*Model, Log, language) {}
-
-  // On the heap: the tables are too large for the stack.
-  std::unique_ptr<ModelState> Model = std::make_unique<ModelState>();
-  ProgressLog Log;
-  PenLoci Loci;
-  MoveSolver Solver;
-};
-
-// Reads the model at `path`; on failure prints the message and returns null.
-std::unique_ptr<TurnableModel> LoadTurnableModel(const std::string& path, CliContext& context);
 
 // A track position 0..7200, or nullopt.
 std::optional<int32_t> ParsePosition(std::string_view text);
@@ -50,7 +35,7 @@ int32_t DefaultStep(int32_t angleStep);
 // Turns the mechanism from PowerPosition straight to `target`, `step` units a
 // time, the last step shorter when needed. Ends at the first step that is not
 // taken and returns its result.
-DriveResult TurnStraightTo(MoveSolver& solver, PenLoci& loci, int32_t target, int32_t step);
+DriveResult TurnStraightTo(Session& session, int32_t target, int32_t step);
 
 // The refusal text, or the missing power part, on stderr; the exit status.
 int ReportUntakenStep(const DriveResult& result, const CliContext& context);

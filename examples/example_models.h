@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "model/model_state.h"
+#include "session/session.h"
 
 namespace morvane::examples {
 
@@ -11,7 +11,7 @@ namespace morvane::examples {
 // turned where needed, joined by pins in coinciding holes.
 struct ExampleModel {
   std::string FileName;
-  void (*Build)(ModelState& model);
+  void (*Build)(Session& session);
 };
 
 const std::vector<ExampleModel>& ExampleModels();

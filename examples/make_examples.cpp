@@ -1,9 +1,7 @@
 // Writes the sample models into a folder: make_examples <folder>
 #include <iostream>
-#include <memory>
 
-#include "model/message.h"
-#include "model/model_file.h"
+#include "session/session.h"
 #include "examples/example_models.h"
 
 int main(int argc, char** argv) {
@@ -12,11 +10,11 @@ int main(int argc, char** argv) {
     return 64;
   }
   for (const morvane::examples::ExampleModel& example : morvane::examples::ExampleModels()) {
-    auto model = std::make_unique<morvane::ModelState>();
-    example.Build(*model);
+    morvane::Session session;
+    example.Build(session);
     const std::string path = std::string(argv[1]) + "/" + example.FileName;
-    if (const auto error = morvane::WriteModelFile(path, *model)) {
-      std::cerr << path << ": " << error->English << '\n';
+    if (const morvane::Reply failure = session.Save(path)) {
+      std::cerr << path << ": " << failure->Text << '\n';
       return 1;
     }
     std::cout << path << '\n';

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "examples/model_building.h"
+#include "tests/part_building.h"
 #include "model/catalogue.h"
 #include "model/messages.h"
 #include "model/part_kind.h"
@@ -13,7 +13,7 @@ namespace {
 
 std::unique_ptr<ModelState> NewModel() { return std::make_unique<ModelState>(); }
 
-using examples::AddPart;
+using testing::AddPart;
 
 TEST(Catalogue, EveryKindGetsItsSizeAxleAndHoleCountAndFortyNineFit) {
   const struct {

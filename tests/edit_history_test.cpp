@@ -5,7 +5,7 @@
 #include <tuple>
 #include <utility>
 
-#include "examples/model_building.h"
+#include "tests/part_building.h"
 #include "model/edit_history.h"
 #include "model/part_kind.h"
 
@@ -17,7 +17,7 @@ struct Session {
   std::unique_ptr<EditHistory> History = std::make_unique<EditHistory>();
 
   void Place(int32_t kind, double x, double y) {
-    examples::AddPart(*Model, kind, x, y);
+    testing::AddPart(*Model, kind, x, y);
     History->TakeSnapshot(*Model);
   }
 };

@@ -14,10 +14,10 @@ namespace {
 TEST(Examples, FilesMatchTheirConstructionAndRoundTrip) {
   ASSERT_GE(examples::ExampleModels().size(), 6u);
   for (const examples::ExampleModel& example : examples::ExampleModels()) {
-    auto built = std::make_unique<ModelState>();
-    example.Build(*built);
+    Session built;
+    example.Build(built);
     const std::string onDisk = testing::ReadWholeFile(testing::kExamples + example.FileName);
-    EXPECT_EQ(onDisk, FormatModelText(*built)) << example.FileName << ": regenerate with make_examples";
+    EXPECT_EQ(onDisk, FormatModelText(built.Model())) << example.FileName << ": regenerate with make_examples";
 
     auto read = std::make_unique<ModelState>();
     ASSERT_EQ(ReadModelFile(testing::kExamples + example.FileName, *read).Status, ReadStatus::Ok) << example.FileName;

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <regex>
 
-#include "examples/model_building.h"
+#include "tests/part_building.h"
 #include "model/catalogue.h"
 #include "model/messages.h"
 #include "model/part_kind.h"
@@ -32,7 +32,7 @@ std::string ReadBytes(const fs::path& path) { return testing::ReadWholeFile(path
 
 void WriteBytes(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
-using examples::Drop;
+using testing::Drop;
 
 // Only created, not dropped: the part stays Selected, as while it is dragged.
 void Create(ModelState& model, int32_t kind, double x, double y) { ASSERT_FALSE(CreatePart(model, kind, x, y)); }

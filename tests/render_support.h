@@ -3,7 +3,7 @@
 #include <QImage>
 #include <cstdint>
 
-#include "examples/model_building.h"
+#include "tests/part_building.h"
 #include "model/model_state.h"
 #include "solver/pen_locus.h"
 
@@ -16,7 +16,7 @@ struct Rendering {
 };
 Rendering Render(const ModelState& model, const PenLoci& loci = {});
 
-using examples::AddPart;
+using testing::AddPart;
 
 // The pixel as 0xRRGGBB, so that a failing comparison prints readably.
 uint32_t Rgb(const QImage& picture, int x, int y);

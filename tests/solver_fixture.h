@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "examples/model_building.h"
+#include "tests/part_building.h"
 #include "model/catalogue.h"
 #include "solver/drive.h"
 #include "solver/geometry.h"
@@ -19,8 +19,8 @@ namespace morvane::testing {
 using Vec = std::complex<double>;
 inline Vec At(Point p) { return {p.X, p.Y}; }
 
-using examples::AddPart;
-using examples::Drop;
+using testing::AddPart;
+using testing::Drop;
 
 struct Slot {
   int32_t Id = 0;

@@ -1,0 +1,168 @@
+#include "session/session.h"
+
+#include <algorithm>
+
+#include "model/messages.h"
+#include "model/model_file.h"
+#include "model/output_file.h"
+
+namespace morvane {
+
+namespace {
+
+constexpr std::string_view kLogExtension = ".txt";
+// The exports approach each target in steps of 5 degrees.
+constexpr int32_t kExportApproachStep = 50;
+
+int32_t OnTheBar(int64_t position) { return static_cast<int32_t>(((position % kTrackMax) + kTrackMax) % kTrackMax); }
+
+std::string LogText(const ProgressLog& log) {
+  std::string text;
+  for (const std::string& line : log.Lines) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
+}  // namespace
+
+Session::Session(Language language)
+    : language_(language),
+      model_(std::make_unique<ModelState>()),
+      history_(std::make_unique<EditHistory>()),
+      solver_(*model_, log_, language) {}
+
+Session::~Session() = default;
+
+std::string Session::StartFolder(const std::string& documentsFolder) {
+  if (names_.LastModelFolder.empty()) {
+    names_.LastModelFolder = documentsFolder;
+  }
+  return names_.LastModelFolder;
+}
+
+std::string Session::ProposeModelName(const std::function<bool(const std::string&)>& fileExists) const {
+  return ProposeFileName(names_, kModelExtension, language_, fileExists);
+}
+
+std::string Session::ProposeLogName(const std::function<bool(const std::string&)>& fileExists) const {
+  return ProposeFileName(names_, kLogExtension, language_, fileExists);
+}
+
+Reply Session::Open(const std::string& path) {
+  RememberFileName(names_, path);
+  const ReadResult result = ReadModelFile(path, *model_);
+  if (result.Error) {
+    return Notice{Notice::Style::Plain, Text(*result.Error)};
+  }
+  loci_.Clear();
+  history_->Clear();
+  drag_ = {};
+  return std::nullopt;
+}
+
+Reply Session::Write(const std::string& path, const std::string& bytes) {
+  RememberFileName(names_, path);
+  if (!WriteWholeFile(path, bytes)) {
+    return Notice{Notice::Style::Plain, Text(messages::WriteFailed)};
+  }
+  return std::nullopt;
+}
+
+Reply Session::Save(const std::string& chosenPath) {
+  loci_.Clear();
+  const std::optional<std::string> text = FormatModelText(*model_);
+  if (!text) {
+    RememberFileName(names_, WithExtension(chosenPath, kModelExtension));
+    return Notice{Notice::Style::Plain, Text(messages::WriteFailed)};
+  }
+  return Write(WithExtension(chosenPath, kModelExtension), *text);
+}
+
+Reply Session::SaveLog(const std::string& chosenPath) {
+  return Write(WithExtension(chosenPath, kLogExtension), LogText(log_));
+}
+
+void Session::AfterHistoryJump() { drag_ = {}; }
+
+void Session::Undo() {
+  history_->Undo(*model_);
+  AfterHistoryJump();
+}
+
+void Session::Redo() {
+  history_->Redo(*model_);
+  AfterHistoryJump();
+}
+
+void Session::ReturnToPlacement() {
+  loci_.Clear();
+  RestorePlacement(*model_);
+  history_->Clear();
+  AfterHistoryJump();
+}
+
+void Session::ClearAll() {
+  loci_.Clear();
+  ResetModel(*model_, *history_, names_);
+  AfterHistoryJump();
+}
+
+void Session::MoveAll(double dx, double dy) {
+  loci_.Clear();
+  MoveAllParts(*model_, *history_, dx, dy);
+}
+
+void Session::EraseLoci() { loci_.Clear(); }
+
+DriveResult Session::DriveTo(int32_t position) { return DriveStep(solver_, loci_, position); }
+
+int32_t Session::NextAutoPosition(Rotation direction) const {
+  return morvane::NextAutoPosition(model_->TrackPosition, model_->AngleStep, direction);
+}
+
+void Session::SetSpeed(int index) {
+  model_->AngleStep = AngleStepForSpeed(index, model_->AngleStep);
+  if (index >= 0 && index < static_cast<int>(kAngleSteps.size())) {
+    model_->SpeedIndex = index;
+  }
+}
+
+void Session::MarkPens() { RecordPenPoints(model_->PartTable, model_->PartCount, model_->AngleStep, loci_); }
+
+bool Session::MoveAndCheck(int32_t position, Reply& refusal) {
+  const DriveResult result = DriveTo(position);
+  if (result.Status == DriveStatus::Refused) {
+    refusal = Notice{Notice::Style::Plain, Text(result.RefusalText)};
+  }
+  return model_->TrackPosition == position;
+}
+
+bool Session::MoveForExport(int32_t target, int approachSteps, Reply& refusal) {
+  refusal.reset();
+  for (int k = approachSteps; k >= 1; --k) {
+    if (!MoveAndCheck(OnTheBar(int64_t{target} - int64_t{kExportApproachStep} * k), refusal) && refusal) {
+      return false;
+    }
+  }
+  return MoveAndCheck(OnTheBar(target), refusal);
+}
+
+TurnBack Session::RememberPosition() const {
+  return {model_->PartTable, model_->PowerPosition, model_->TrackPosition, model_->AngleStep};
+}
+
+void Session::ReturnTo(const TurnBack& position) {
+  model_->PartTable = position.Parts;
+  model_->PowerPosition = position.PowerPosition;
+  model_->AngleStep = position.AngleStep;
+  SetTrackPositionQuietly(*model_, position.TrackPosition);
+  loci_.Clear();
+}
+
+PartProperties Session::Describe(int part, double x, double y) const {
+  return DescribePart(*model_, part, x, y, language_);
+}
+
+}  // namespace morvane
