@@ -1,3 +1,4 @@
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -93,6 +94,9 @@ int ExitAfterOutput(CliContext& context, int status) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // A file size limit (ulimit -f) then fails the write, which is reported,
+  // instead of killing the program half-way through the file.
+  std::signal(SIGXFSZ, SIG_IGN);
   CliContext context{morvane::Language::English, std::cout, std::cerr};
   const int status = Run(std::vector<std::string>(argv + 1, argv + argc), context);
   return ExitAfterOutput(context, status);

@@ -17,6 +17,10 @@ inline constexpr std::string_view kModelExtension = ".mvd";
 // 49 parts with every slot filled and every number at its longest come to
 // about 250 kB in both tables; anything far beyond is no model.
 inline constexpr size_t kLargestModelFile = size_t{1} << 20;
+// Coordinates, sizes, angles and offsets in a model file lie within this. The
+// program never comes near it (moving all parts a grid step a click would
+// take 10^14 clicks), while the sums and squares of the geometry stay finite.
+inline constexpr double kLargestFileNumber = 1e15;
 
 enum class ReadStatus { Ok, Unreadable, Broken };
 
@@ -34,7 +38,8 @@ std::optional<std::string> FormatModelText(const ModelState& model);
 // reader refuses as broken: a line that is not a value of its kind, fewer
 // lines than the counts announce, counts below 0 or beyond the 49 parts, 21
 // pin slots and 4 pen slots, a power part index outside the parts while there
-// is a power part, and anything but blank lines after the last block.
+// is a power part, a number beyond kLargestFileNumber, and anything but blank
+// lines after the last block.
 ReadResult ParseModelText(std::string_view text, ModelState& model);
 ReadResult ReadModelFile(const std::string& path, ModelState& model);
 

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <limits>
 #include <memory>
 
@@ -84,9 +85,12 @@ class LineReader {
     const std::optional<std::string_view> line = Next();
     return line ? ParseInteger(*line) : std::nullopt;
   }
+  // Finite but huge numbers would turn into infinities and NaNs as soon as a
+  // pin's place is computed; no file the program writes comes near the bound.
   std::optional<double> ParseNumberLine() {
     const std::optional<std::string_view> line = Next();
-    return line ? ParseNumber(*line) : std::nullopt;
+    const std::optional<double> number = line ? ParseNumber(*line) : std::nullopt;
+    return number && std::fabs(*number) <= kLargestFileNumber ? number : std::nullopt;
   }
   std::optional<bool> ParseBooleanLine() {
     const std::optional<std::string_view> line = Next();

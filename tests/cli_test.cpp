@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
 
 #include "tests/test_support.h"
 
@@ -50,6 +54,48 @@ TEST(Cli, BadArgumentsGiveUsageAndStatus64) {
   const auto version = RunCli("--version");
   EXPECT_EQ(version.ExitCode, 0);
   EXPECT_EQ(version.Out.rfind("morvane-cli ", 0), 0u);
+}
+
+// What a careful user's mistakes do to files: a device stays a device, a link
+// stays a link, a protected file and an old picture on a full disk stay as
+// they were; output into a full standard output is reported.
+TEST(Cli, OutputsNeverDestroyWhatStoodThere) {
+  namespace fs = std::filesystem;
+  const testing::TempFolder folder;
+  const std::string model = kExamples + "crank-rocker.mvd";
+  const auto drive = [&](const fs::path& out) { return RunCli("drive " + model + " --to 400 -o '" + out.string() + "'"); };
+
+  EXPECT_EQ(drive("/dev/null").ExitCode, 0);
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+
+  testing::WriteBytes(folder / "target.mvd", "old");
+  fs::create_symlink("target.mvd", folder / "link.mvd");
+  EXPECT_EQ(drive(folder / "link.mvd").ExitCode, 0);
+  EXPECT_TRUE(fs::is_symlink(folder / "link.mvd"));
+  EXPECT_EQ(testing::ReadWholeFile((folder / "target.mvd").string()).rfind("----", 0), 0u);
+
+  testing::WriteBytes(folder / "protected.mvd", "keep");
+  fs::permissions(folder / "protected.mvd", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(drive(folder / "protected.mvd").ExitCode, 73);
+  EXPECT_EQ(testing::ReadWholeFile((folder / "protected.mvd").string()), "keep");
+
+  testing::WriteBytes(folder / "old.png", "old picture");
+  const auto full = RunCli("render " + model + " -o " + (folder / "old.png").string(), "ulimit -f 2; ");
+  EXPECT_EQ(full.ExitCode, 73) << full.Err;
+  EXPECT_EQ(testing::ReadWholeFile((folder / "old.png").string()), "old picture");
+
+  const fs::path longName = folder / (std::string(240, 'm') + ".mvd");
+  EXPECT_EQ(drive(longName).ExitCode, 0);
+  EXPECT_TRUE(fs::exists(longName));
+  EXPECT_EQ(folder.EntryCount(), 5u) << "a temporary was left behind";
+
+  for (const std::string& args : {"info " + model, "check " + model, std::string("--help"), "trace " + model}) {
+    const int status = std::system((std::string(MORVANE_CLI) + " " + args + " >/dev/full 2>/dev/null").c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 73) << args;
+  }
+  const auto trace = RunCli("trace " + model, "ulimit -f 1; ");
+  EXPECT_EQ(trace.ExitCode, 73);
+  EXPECT_EQ(RunCli("check /dev/zero").ExitCode, 2);
 }
 
 }  // namespace

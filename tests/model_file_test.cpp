@@ -1,10 +1,8 @@
 #include "model/model_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <algorithm>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -20,17 +18,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A temporary folder that goes away with the test.
-struct TempFolder {
-  const fs::path Path = testing::MakeTempFolder();
-  ~TempFolder() { fs::remove_all(Path); }
-  fs::path operator/(const std::string& name) const { return Path / name; }
-  size_t EntryCount() const { return std::distance(fs::directory_iterator(Path), fs::directory_iterator()); }
-};
+using testing::FileSizeLimit;
+using testing::TempFolder;
+using testing::WriteBytes;
 
 std::string ReadBytes(const fs::path& path) { return testing::ReadWholeFile(path.string()); }
-
-void WriteBytes(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 using testing::Drop;
 
@@ -171,25 +163,6 @@ TEST(ModelFile, UnreadableFileLeavesModelAlone) {
   }
   EXPECT_EQ(FormatModelText(*model), before);
 }
-
-// Works for root too: a file size limit makes write() itself fail.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previous_ = std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{bytes, saved_.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previous_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*previous_)(int) = nullptr;
-};
 
 TEST(ModelFile, FailedWriteKeepsWhatWasThereAndLeavesNoTemporary) {
   TempFolder folder;

@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,11 +13,11 @@
 
 namespace morvane::testing {
 
-CliRun RunCli(const std::string& arguments) {
+CliRun RunCli(const std::string& arguments, const std::string& shell) {
   const std::string folder = MakeTempFolder();
   const std::string out = folder + "/out";
   const std::string err = folder + "/err";
-  const std::string command = std::string(MORVANE_CLI) + " " + arguments + " >" + out + " 2>" + err;
+  const std::string command = shell + std::string(MORVANE_CLI) + " " + arguments + " >" + out + " 2>" + err;
   const int status = std::system(command.c_str());
   CliRun run;
   run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -39,6 +40,27 @@ std::string ReadWholeFile(const std::string& path) {
   std::ostringstream text;
   text << file.rdbuf();
   return text.str();
+}
+
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+size_t TempFolder::EntryCount() const {
+  return static_cast<size_t>(
+      std::distance(std::filesystem::directory_iterator(Path), std::filesystem::directory_iterator()));
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes) {
+  getrlimit(RLIMIT_FSIZE, &saved_);
+  previous_ = std::signal(SIGXFSZ, SIG_IGN);
+  const rlimit limit{bytes, saved_.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  setrlimit(RLIMIT_FSIZE, &saved_);
+  std::signal(SIGXFSZ, previous_);
 }
 
 std::unique_ptr<ModelState> LoadModel(const std::string& path) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <sys/resource.h>
+
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -16,13 +19,37 @@ struct CliRun {
 };
 
 // Runs the built morvane-cli with the given argument string (shell-quoted by
-// the caller) and captures its exit status and both output streams.
-CliRun RunCli(const std::string& arguments);
+// the caller) and captures its exit status and both output streams; `shell`
+// goes before the command (e.g. "ulimit -f 1;").
+CliRun RunCli(const std::string& arguments, const std::string& shell = "");
 
 // A fresh empty folder under the system's temporary folder.
 std::string MakeTempFolder();
 
 std::string ReadWholeFile(const std::string& path);
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
+
+// A temporary folder that goes away with the test.
+struct TempFolder {
+  const std::filesystem::path Path = MakeTempFolder();
+  ~TempFolder() { std::filesystem::remove_all(Path); }
+  std::filesystem::path operator/(const std::string& name) const { return Path / name; }
+  size_t EntryCount() const;
+};
+
+// While it lives, writes beyond `bytes` fail as on a full disk; works for root
+// too, as a file size limit makes write() itself fail.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = nullptr;
+};
 
 // The model in a file that must read; throws when it does not.
 std::unique_ptr<ModelState> LoadModel(const std::string& path);
