@@ -1,6 +1,7 @@
 #include "session/session.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "model/messages.h"
 #include "model/model_file.h"
@@ -131,12 +132,27 @@ void Session::SetSpeed(int index) {
 
 void Session::MarkPens() { RecordPenPoints(model_->PartTable, model_->PartCount, model_->AngleStep, loci_); }
 
-bool Session::MoveAndCheck(int32_t position, Reply& refusal) {
+bool Session::Reaches(int32_t position, Reply& refusal) {
   const DriveResult result = DriveTo(position);
   if (result.Status == DriveStatus::Refused) {
     refusal = Notice{Notice::Style::Plain, Text(result.RefusalText)};
   }
   return model_->TrackPosition == position;
+}
+
+bool Session::MoveAndCheck(int32_t position, Reply& refusal) {
+  // The bar's two ends are one place of the power part, two full turns apart.
+  // A target across an end is reached through it: the drive's jump rule
+  // would stop at the end.
+  if (std::abs(position - model_->TrackPosition) > kTrackMax / 2) {
+    const int32_t end = position < model_->TrackPosition ? kTrackMax : 0;
+    if (!Reaches(end, refusal)) {
+      return false;
+    }
+    model_->PowerPosition = kTrackMax - end;
+    SetTrackPositionQuietly(*model_, kTrackMax - end);
+  }
+  return Reaches(position, refusal);
 }
 
 bool Session::MoveForExport(int32_t target, int approachSteps, Reply& refusal) {

@@ -142,6 +142,7 @@ class Session {
  private:
   void AfterHistoryJump();
   Reply Write(const std::string& path, const std::string& bytes);
+  bool Reaches(int32_t position, Reply& refusal);
   bool MoveAndCheck(int32_t position, Reply& refusal);
 
   Language language_;

@@ -1,0 +1,143 @@
+// The popup menu through the session: delete, the fixed-angle turns and the
+// property window's texts.
+
+#include <gtest/gtest.h>
+
+#include "examples/model_building.h"
+#include "model/part_kind.h"
+#include "session/session.h"
+#include "tests/test_support.h"
+
+namespace morvane {
+namespace {
+
+using examples::AddPart;
+using examples::Drop;
+
+// A pen and a pin share one point; the pen goes first, then the pin; the axle
+// of a disk stays, and a part goes only once nothing is attached to it.
+TEST(SessionPopup, DeleteTakesPenThenPinThenPartAndRefusesTheAxle) {
+  for (const bool yes : {false, true}) {
+    Session s;
+    const int disk = AddPart(s, DiskPassive1, 300, 300);
+    const int rod = AddPart(s, RodPassive1, 340, 300);
+    Drop(s, Hatome, 340, 300);
+    Drop(s, PenRed, 340, 300);
+    const ModelState& m = s.Model();
+
+    const DeletePlan axle = s.PlanDelete(disk, 302, 298);
+    EXPECT_EQ(axle.What, DeletePlan::Target::Refused);
+    EXPECT_EQ(axle.Text, "The pin of the center of a disc cannot be deleted.");
+    const int before = s.History().HistoryCurrent();
+    s.Delete(axle, true);
+    EXPECT_EQ(s.History().HistoryCurrent(), before) << "a refusal records nothing";
+
+    const DeletePlan pen = s.PlanDelete(rod, 343, 302);
+    EXPECT_EQ(pen.What, DeletePlan::Target::Pen);
+    EXPECT_EQ(pen.Text, "A pen is deleted." + std::string(31, ' '));
+    s.Delete(pen, yes);
+    EXPECT_EQ(s.History().HistoryCurrent(), before + 1) << "No records the state as well";
+    EXPECT_EQ(m.PartTable[disk].PenCount + m.PartTable[rod].PenCount, yes ? 0 : 2);
+    EXPECT_EQ(m.PenPlaced[1], !yes);
+    if (!yes) {
+      continue;
+    }
+    EXPECT_EQ(s.PlanDelete(rod, 200, 200).Text, "Since the pin is connected, it cannot delete.");
+    EXPECT_EQ(s.PlanDelete(disk, 250, 250).Text,
+              "Since the pin is connected in addition to the center, it cannot delete.");
+    const DeletePlan pin = s.PlanDelete(disk, 340, 300);
+    EXPECT_EQ(pin.What, DeletePlan::Target::Pin);
+    s.Delete(pin, true);
+    EXPECT_EQ(std::pair(m.PartTable[disk].PinCount, m.PartTable[rod].PinCount), std::pair(1, 0));
+    s.Delete(s.PlanDelete(disk, 250, 250), true);
+    EXPECT_EQ(m.PartCount, 1);
+    EXPECT_EQ(m.PartTable[0].Kind, RodPassive1);
+  }
+}
+
+TEST(SessionPopup, DeletingThePowerPartEndsRotation) {
+  Session s;
+  AddPart(s, RodPassive1, 100, 100);
+  AddPart(s, DiskActive1, 400, 400);
+  AddPart(s, RodPassive2, 600, 100);
+  s.Delete(s.PlanDelete(0, 150, 100), true);
+  EXPECT_EQ(s.Model().PowerPartIndex, 0);
+  s.Delete(s.PlanDelete(0, 400, 350), true);
+  EXPECT_FALSE(s.RotationEnabled());
+  EXPECT_EQ(s.Model().PowerPartIndex, -1);
+  EXPECT_EQ(s.Model().PartTable[0].Kind, RodPassive2);
+}
+
+// Left +90 then right +90 leaves the part and the track bar where they were;
+// the refusals are warnings and still record the state.
+TEST(SessionPopup, FixedAngleTurnsAndTheirRefusals) {
+  Session s;
+  const int power = AddPart(s, DiskActive1, 300, 300);
+  const int rod = AddPart(s, RodPassive1, 600, 100);
+  Drop(s, KoteiPin, 680, 100);
+  s.DriveTo(40);
+  const PartRecord rodBefore = s.Model().PartTable[rod];
+  const PartRecord diskBefore = s.Model().PartTable[power];
+  for (const int tag : {2700, 900}) {
+    EXPECT_EQ(s.Rotate(rod, tag), std::nullopt);
+    EXPECT_EQ(s.Rotate(power, tag), std::nullopt);
+  }
+  EXPECT_NEAR(s.Model().PartTable[rod].X, rodBefore.X, 1e-9);
+  EXPECT_NEAR(s.Model().PartTable[rod].Y, rodBefore.Y, 1e-9);
+  EXPECT_NEAR(s.Model().PartTable[rod].Angle, rodBefore.Angle, 1e-9);
+  EXPECT_NEAR(s.Model().PartTable[power].Angle, diskBefore.Angle, 1e-9);
+  EXPECT_EQ(s.Model().TrackPosition, 40);
+  s.Rotate(rod, 450);
+  EXPECT_NEAR(PinWorld(s.Model().PartTable[rod], 0).X, 680, 1e-9) << "a part on one pin turns about it";
+  s.Rotate(rod, 0);
+  EXPECT_NEAR(s.Model().PartTable[rod].Angle, 45, 1e-9) << "the initial state leaves a pinned part";
+
+  const int loose = AddPart(s, Triangle1, 900, 500, 30);
+  s.Rotate(loose, 0);
+  EXPECT_EQ(s.Model().PartTable[loose].Angle, 0);
+  const int disk = AddPart(s, DiskPassive2, 300, 700);
+  const int held = AddPart(s, RodPassive1, 800, 800);
+  Drop(s, KoteiPin, 800, 800);
+  Drop(s, KoteiPin, 840, 800);
+  const int before = s.History().HistoryCurrent();
+  EXPECT_EQ(s.Rotate(disk, 10), (Notice{Notice::Style::Warning, "Since the pin is connected, it cannot rotate."}));
+  EXPECT_EQ(s.Rotate(held, 10),
+            (Notice{Notice::Style::Warning, "Since two or more pins are connected, it cannot rotate."}));
+  EXPECT_EQ(s.History().HistoryCurrent(), before + 2);
+  EXPECT_EQ(s.Model().PartTable[disk].Angle + s.Model().PartTable[held].Angle, 0);
+}
+
+TEST(SessionPopup, PropertyTextsInBothLanguages) {
+  Session ja(Language::Japanese);
+  const int disk = AddPart(ja, DiskPassive1, 300, 300);
+  PartProperties p = ja.Describe(disk, 302, 299);
+  EXPECT_EQ(p.Name, "円盤（小） 上の固定ピン");
+  EXPECT_EQ(p.Position, "（300，300）");
+  EXPECT_EQ(p.Angle, "0 度");
+  EXPECT_EQ(p.Pins, "可動ピン=0個 ／ 固定ピン=1個");
+  EXPECT_EQ(p.Parts, "0 個");
+  EXPECT_EQ(p.Range, "固定ピンを中心とした円の範囲");
+  EXPECT_EQ(p.Number, "Parts No.=0 / Pin No.=0 / Pin Index=0");
+
+  Session en;
+  const int a = AddPart(en, RodPassive2, 100, 100, 30);
+  const int b = AddPart(en, RodPassive1, 100, 100);
+  Drop(en, Hatome, 100, 100);
+  Drop(en, PenGreen, 180, 100);
+  p = en.Describe(b, 181, 102);
+  EXPECT_EQ(p.Name, "Rod1 (L=200) (with green pen) ");
+  EXPECT_EQ(p.Position, "（100，100）") << "between pins the part's own origin";
+  p = en.Describe(a, 100, 100);
+  EXPECT_EQ(p.Name, "The movable pin Rod2 (L=280) ");
+  EXPECT_EQ(p.Angle, "30 degree");
+  EXPECT_EQ(p.Pins, "Movable pin=1pieces / Fixed pin=0pieces");
+  EXPECT_EQ(p.Parts, "1 pieces");
+  EXPECT_EQ(p.Range, "The range of the circle centering on a movable pin");
+  EXPECT_EQ(p.Number, "Parts No.=0 / Pin No.=0 / Pin Index=101");
+
+  en.MutableModel().PartTable[a].Kind = Triangle3;
+  EXPECT_EQ(en.Describe(a, 0, 0).Name, "Triangle(Big) ");
+}
+
+}  // namespace
+}  // namespace morvane
