@@ -1,6 +1,7 @@
 #include "export/avi/avi_layout.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <limits>
 #include <string_view>
 
@@ -23,81 +24,52 @@ constexpr uint32_t kNoCompression = 0;
 constexpr std::string_view kFrameTag = "00db";
 constexpr std::string_view kStreamName{"VIDEO", 6};
 
-void Put16(std::string& out, uint32_t value) {
-  out += static_cast<char>(value & 0xFF);
-  out += static_cast<char>((value >> 8) & 0xFF);
-}
-
-void Put32(std::string& out, uint64_t value) {
-  Put16(out, value & 0xFFFF);
-  Put16(out, (value >> 16) & 0xFFFF);
-}
-
-std::string Chunk(std::string_view tag, std::string_view body) {
-  std::string out(tag);
-  Put32(out, body.size());
-  out += body;
-  if (body.size() % 2 != 0) {
-    out += '\0';
+// Each value as `bytes` little-endian bytes.
+std::string LittleEndian(std::initializer_list<uint64_t> values, int bytes = 4) {
+  std::string out;
+  for (const uint64_t value : values) {
+    for (int i = 0; i < bytes; ++i) {
+      out += static_cast<char>((value >> (8 * i)) & 0xFF);
+    }
   }
   return out;
 }
 
-std::string List(std::string_view type, std::string_view body) { return Chunk("LIST", std::string(type) + std::string(body)); }
+// Every body written here has an even size, so no chunk needs RIFF's pad byte.
+std::string Chunk(std::string_view tag, std::string_view body) {
+  return std::string(tag) + LittleEndian({body.size()}) + std::string(body);
+}
 
-uint32_t ClampTo32(uint64_t value) { return static_cast<uint32_t>(std::min<uint64_t>(value, UINT32_MAX)); }
+std::string List(std::string_view type, std::string_view body) { return Chunk("LIST", std::string(type) + std::string(body)); }
 
 std::string MainHeader(const AviFormat& format, uint32_t frameCount) {
   const uint64_t frameBytes = FrameBytes(format);
-  const uint32_t rate = static_cast<uint32_t>(format.FrameRate);
-  std::string out;
-  Put32(out, (1000000 + rate / 2) / rate);
-  Put32(out, ClampTo32(frameBytes * rate));
-  Put32(out, 0);
-  Put32(out, kHasIndex);
-  Put32(out, frameCount);
-  Put32(out, 0);
-  Put32(out, 1);
-  Put32(out, ClampTo32(frameBytes));
-  Put32(out, format.Width);
-  Put32(out, format.Height);
-  out.append(16, '\0');
-  return out;
+  const uint64_t rate = static_cast<uint64_t>(format.FrameRate);
+  const uint64_t bytesPerSecond = std::min<uint64_t>(frameBytes * rate, UINT32_MAX);
+  // Microseconds per frame, bytes per second, padding granularity, flags,
+  // frames, initial frames, streams, suggested buffer size, width, height,
+  // four reserved.
+  return LittleEndian({(1000000 + rate / 2) / rate, bytesPerSecond, 0, kHasIndex, frameCount, 0, 1, frameBytes,
+                       format.Width, format.Height, 0, 0, 0, 0});
 }
 
 std::string StreamHeader(const AviFormat& format, uint32_t frameCount) {
-  std::string out("vids");
-  out.append(4, '\0');
-  Put32(out, 0);
-  Put16(out, 0);
-  Put16(out, 0);
-  Put32(out, 0);
-  Put32(out, 1);
-  Put32(out, static_cast<uint32_t>(format.FrameRate));
-  Put32(out, 0);
-  Put32(out, frameCount);
-  Put32(out, ClampTo32(FrameBytes(format)));
-  Put32(out, kFullQuality);
-  // Zero: every chunk is one whole frame.
-  Put32(out, 0);
-  Put16(out, 0);
-  Put16(out, 0);
-  Put16(out, format.Width);
-  Put16(out, format.Height);
-  return out;
+  // Handler (none), flags, priority and language, initial frames, scale,
+  // rate, start, length, suggested buffer size, quality, sample size (0:
+  // every chunk is one whole frame); then the frame rectangle.
+  return "vids" +
+         LittleEndian({0, 0, 0, 0, 1, static_cast<uint64_t>(format.FrameRate), 0, frameCount, FrameBytes(format),
+                       kFullQuality, 0}) +
+         LittleEndian({0, 0, format.Width, format.Height}, 2);
 }
 
 // A positive height means the rows are stored bottom-up.
 std::string BitmapInfo(const AviFormat& format) {
-  std::string out;
-  Put32(out, kBitmapInfoBytes);
-  Put32(out, format.Width);
-  Put32(out, format.Height);
-  Put16(out, 1);
-  Put16(out, static_cast<uint32_t>(format.BitDepth));
-  Put32(out, kNoCompression);
-  out.append(20, '\0');
-  return out;
+  // Size, width, height, planes, bits per pixel, compression, image size,
+  // horizontal and vertical resolution, colours used and important.
+  return LittleEndian({kBitmapInfoBytes, format.Width, format.Height}) +
+         LittleEndian({1, static_cast<uint64_t>(format.BitDepth)}, 2) +
+         LittleEndian({kNoCompression, 0, 0, 0, 0, 0});
 }
 
 std::string HeaderList(const AviFormat& format, uint32_t frameCount) {
@@ -132,31 +104,18 @@ uint32_t FramesThatFit(const AviFormat& format) {
 }
 
 std::string AviHeader(const AviFormat& format, uint32_t frameCount) {
-  std::string out("RIFF");
-  Put32(out, RiffBytes(format, frameCount));
-  out += "AVI ";
-  out += HeaderList(format, frameCount);
-  out += "LIST";
-  Put32(out, MoviBytes(format, frameCount));
-  out += "movi";
-  return out;
+  return "RIFF" + LittleEndian({RiffBytes(format, frameCount)}) + "AVI " + HeaderList(format, frameCount) + "LIST" +
+         LittleEndian({MoviBytes(format, frameCount)}) + "movi";
 }
 
-std::string FrameChunkHeader(const AviFormat& format) {
-  std::string out(kFrameTag);
-  Put32(out, FrameBytes(format));
-  return out;
-}
+std::string FrameChunkHeader(const AviFormat& format) { return std::string(kFrameTag) + LittleEndian({FrameBytes(format)}); }
 
 std::string AviIndex(const AviFormat& format, uint32_t frameCount) {
   std::string entries;
   const uint64_t step = kChunkHeaderBytes + FrameBytes(format);
   for (uint32_t i = 0; i < frameCount; ++i) {
-    entries += kFrameTag;
-    Put32(entries, kKeyFrame);
     // Offsets count from the 'movi' tag, whose four bytes come first.
-    Put32(entries, 4 + i * step);
-    Put32(entries, FrameBytes(format));
+    entries += std::string(kFrameTag) + LittleEndian({kKeyFrame, 4 + i * step, FrameBytes(format)});
   }
   return Chunk("idx1", entries);
 }

@@ -12,9 +12,6 @@
 
 namespace morvane {
 
-// Bytes from one stored row to the next.
-uint64_t DibRowBytes(const AviFormat& format);
-
 // Draws `frame` over the whole Width x Height picture of `format` into `out`
 // (FrameBytes(format) long), taking the nearest source pixel when the sizes
 // differ. An empty frame leaves `out` as it was. Padding bytes are not
