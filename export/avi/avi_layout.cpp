@@ -40,7 +40,9 @@ std::string Chunk(std::string_view tag, std::string_view body) {
   return std::string(tag) + LittleEndian({body.size()}) + std::string(body);
 }
 
-std::string List(std::string_view type, std::string_view body) { return Chunk("LIST", std::string(type) + std::string(body)); }
+std::string List(std::string_view type, std::string_view body) {
+  return Chunk("LIST", std::string(type) + std::string(body));
+}
 
 std::string MainHeader(const AviFormat& format, uint32_t frameCount) {
   const uint64_t frameBytes = FrameBytes(format);
@@ -108,7 +110,9 @@ std::string AviHeader(const AviFormat& format, uint32_t frameCount) {
          LittleEndian({MoviBytes(format, frameCount)}) + "movi";
 }
 
-std::string FrameChunkHeader(const AviFormat& format) { return std::string(kFrameTag) + LittleEndian({FrameBytes(format)}); }
+std::string FrameChunkHeader(const AviFormat& format) {
+  return std::string(kFrameTag) + LittleEndian({FrameBytes(format)});
+}
 
 std::string AviIndex(const AviFormat& format, uint32_t frameCount) {
   std::string entries;
