@@ -1,9 +1,7 @@
 #include "export/avi/avi_writer.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -15,23 +13,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct TempFolder {
-  const fs::path Path = testing::MakeTempFolder();
-  ~TempFolder() { fs::remove_all(Path); }
-  std::string operator/(const std::string& name) const { return (Path / name).string(); }
-};
-
-// Writes beyond `bytes` fail (as on a full disk) while it lives, also for root.
-struct FileSizeLimit {
-  rlimit Saved{};
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &Saved);
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{bytes, Saved.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &Saved); }
-};
+using testing::FileSizeLimit;
+using testing::TempFolder;
 
 std::string ShellOutput(const std::string& command) {
   std::string out;
