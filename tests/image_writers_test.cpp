@@ -36,6 +36,11 @@ TEST(JpegWriter, BaselineFullChromaQuality100CloseToTheSource) {
     }
   }
   EXPECT_LE(error / (643 * 481 * 3), 2.0);
+
+  // libjpeg's error (the width is beyond its limit) comes back as a failure.
+  const RgbImage tooWide(70000, 1);
+  EXPECT_FALSE(WriteJpeg(tooWide.Frame(), (folder / "wide.jpg").string()));
+  EXPECT_EQ(folder.EntryCount(), 1u);
 }
 
 // Canvas colours use a few table entries, noise nearly all 216.
