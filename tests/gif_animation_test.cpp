@@ -13,13 +13,15 @@ namespace {
 using namespace testing;
 
 // Frame i shows the canvas picture moved i pixels to the right, so every
-// image differs from the one before.
+// image differs from the one before, and a corner pixel whose colour only
+// some frames use.
 RgbImage MovedCanvas(int width, int height, int shift) {
   const RgbImage wide = CanvasLikePicture(width + 24, height);
   RgbImage frame(width, height);
   for (int y = 0; y < height; ++y) {
     std::copy_n(wide.Pixel(shift, y), width * 3, frame.Row(y));
   }
+  frame.Pixel(0, 0)[1] = static_cast<uint8_t>(10 * shift);
   return frame;
 }
 
