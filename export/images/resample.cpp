@@ -1,7 +1,9 @@
 #include "export/images/resample.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "export/images/invariant.h"
 
@@ -32,36 +34,69 @@ double Weight(int i, double left, double right) {
   return right - left;
 }
 
+// Along one axis, the source pixels each output pixel covers and their
+// weights. They are the same for every output row (or column), so they are
+// worked out once per call rather than once per pixel.
+struct AxisCover {
+  // Per output index, its first source index.
+  std::vector<int> First;
+  // Per output index n, its weights are Weights[Begin[n]] .. Weights[Begin[n + 1] - 1].
+  std::vector<int> Begin{0};
+  std::vector<double> Weights;
+};
+
+AxisCover CoverAlong(int sourceSize, int size) {
+  const double scale = static_cast<double>(sourceSize) / size;
+  AxisCover cover;
+  for (int n = 0; n < size; ++n) {
+    const double left = n * scale;
+    const double right = (n + 1) * scale - kEdgeInset;
+    const int first = static_cast<int>(left);
+    const int last = static_cast<int>(right);
+    Require(last < sourceSize, "a footprint ends inside the source");
+    for (int i = first; i <= last; ++i) {
+      cover.Weights.push_back(Weight(i, left, right));
+    }
+    cover.First.push_back(first);
+    cover.Begin.push_back(static_cast<int>(cover.Weights.size()));
+  }
+  return cover;
+}
+
+// Adds one source row, of vertical weight wy, to the sums of a row of output
+// pixels. Every output pixel still receives its terms row by row and within a
+// row from left to right, each as (horizontal x vertical weight) x value, so
+// the sums are the same to the last bit as when each pixel is summed alone.
+void AddRow(const uint8_t* row, int pixelBytes, double wy, const AxisCover& columns, double* sums) {
+  for (size_t x = 0; x < columns.First.size(); ++x, sums += 3) {
+    const uint8_t* pixel = row + static_cast<std::ptrdiff_t>(columns.First[x]) * pixelBytes;
+    for (int k = columns.Begin[x]; k < columns.Begin[x + 1]; ++k, pixel += pixelBytes) {
+      const double w = columns.Weights[k] * wy;
+      sums[0] += w * pixel[0];
+      sums[1] += w * pixel[1];
+      sums[2] += w * pixel[2];
+    }
+  }
+}
+
 }  // namespace
 
 RgbImage ResampleBitmap(const RgbFrame& source, int width, int height) {
   Require(source.Width > 0 && source.Height > 0, "a resampled picture has pixels");
   Require(width > 0 && height > 0, "a resampled picture is resampled to at least one pixel");
-  const double sx = static_cast<double>(source.Width) / width;
-  const double sy = static_cast<double>(source.Height) / height;
   const double area = static_cast<double>(source.Width) * source.Height / width / height;
+  const AxisCover columns = CoverAlong(source.Width, width);
+  const AxisCover rows = CoverAlong(source.Height, height);
   RgbImage result(width, height);
+  std::vector<double> sums(static_cast<size_t>(width) * 3);
   for (int y = 0; y < height; ++y) {
-    const double top = y * sy;
-    const double bottom = (y + 1) * sy - kEdgeInset;
-    for (int x = 0; x < width; ++x) {
-      const double left = x * sx;
-      const double right = (x + 1) * sx - kEdgeInset;
-      double sum[3] = {0, 0, 0};
-      for (int j = static_cast<int>(top); j <= static_cast<int>(bottom); ++j) {
-        const double wy = Weight(j, top, bottom);
-        for (int i = static_cast<int>(left); i <= static_cast<int>(right); ++i) {
-          const double w = Weight(i, left, right) * wy;
-          const uint8_t* pixel = source.Pixel(i, j);
-          for (int c = 0; c < 3; ++c) {
-            sum[c] += w * pixel[c];
-          }
-        }
-      }
-      uint8_t* out = result.Pixel(x, y);
-      for (int c = 0; c < 3; ++c) {
-        out[c] = static_cast<uint8_t>(std::nearbyint(sum[c] / area));
-      }
+    std::fill(sums.begin(), sums.end(), 0.0);
+    for (int k = rows.Begin[y]; k < rows.Begin[y + 1]; ++k) {
+      AddRow(source.Row(rows.First[y] + k - rows.Begin[y]), source.PixelBytes, rows.Weights[k], columns, sums.data());
+    }
+    uint8_t* out = result.Row(y);
+    for (size_t n = 0; n < sums.size(); ++n) {
+      out[n] = static_cast<uint8_t>(std::nearbyint(sums[n] / area));
     }
   }
   return result;
