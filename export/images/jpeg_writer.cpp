@@ -1,14 +1,15 @@
 #include "export/images/jpeg_writer.h"
 
-// jpeglib.h needs FILE and size_t declared before it.
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
 #include <memory>
 #include <vector>
 
-#include <jerror.h>
+// After <cstdio> and <cstddef>: jpeglib.h uses FILE and size_t without
+// declaring them.
 #include <jpeglib.h>
+#include <jerror.h>
 
 #include "model/output_file.h"
 
