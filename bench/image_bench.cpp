@@ -1,12 +1,13 @@
 // Exports of a whole canvas: the resampler shrinking a 1280 x 960 frame to
 // movie and animation sizes, and one picture of each file kind. The baseline
 // is a plain copy of the same frame, the least any export of it costs.
-// Files go to a fresh temporary folder and are overwritten on every round,
-// so the figures include the temporary-and-rename of every write.
+// Each round overwrites one file, so the write figures include what every
+// export pays: the temporary file, its sync to the disk and the rename.
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <random>
@@ -45,12 +46,21 @@ const RgbImage& Canvas() {
   return canvas;
 }
 
-const std::string& OutputFolder() {
-  static const std::string folder = [] {
+// A fresh temporary folder for the written files, removed at exit.
+struct OutputFolder {
+  std::string Path;
+  ~OutputFolder() { std::filesystem::remove_all(Path); }
+};
+
+const std::string& OutputPath() {
+  static const OutputFolder folder{[] {
     std::string pattern = (std::filesystem::temp_directory_path() / "morvane-bench-XXXXXX").string();
-    return std::string(mkdtemp(pattern.data()) != nullptr ? pattern : ".");
-  }();
-  return folder;
+    if (mkdtemp(pattern.data()) == nullptr) {
+      std::abort();
+    }
+    return pattern;
+  }()};
+  return folder.Path;
 }
 
 void BM_PlainCopy(benchmark::State& state) {
@@ -73,14 +83,13 @@ BENCHMARK(BM_Resample)->Args({320, 240})->Args({120, 90})->Unit(benchmark::kMill
 
 void BM_Write(benchmark::State& state, const std::function<bool(const RgbFrame&, const std::string&)>& write,
               const std::string& name) {
-  const std::string path = OutputFolder() + "/" + name;
+  const std::string path = OutputPath() + "/" + name;
   for (auto _ : state) {
     if (!write(Canvas().Frame(), path)) {
       state.SkipWithError("the file could not be written");
       break;
     }
   }
-  std::filesystem::remove(path);
 }
 BENCHMARK_CAPTURE(BM_Write, Jpeg, WriteJpeg, "canvas.jpg")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Write, Bmp, WriteBmp, "canvas.bmp")->Unit(benchmark::kMillisecond);
