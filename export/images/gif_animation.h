@@ -19,7 +19,6 @@ class GifAnimation {
   // Maps the frame to the 216-colour palette and keeps it. Every frame must
   // have the size of the first, and none may be empty.
   void AddFrame(const RgbFrame& frame);
-  int FrameCount() const { return static_cast<int>(frames_.size()); }
 
   // Writes the file, with one colour table of the colours any frame uses.
   // False when no frame was added or the file cannot be written; an existing
