@@ -5,7 +5,7 @@
 #include <QImage>
 
 #include "tests/image_test_support.h"
-#include "tests/temp_folder.h"
+#include "tests/test_support.h"
 
 namespace morvane {
 namespace {

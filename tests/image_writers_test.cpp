@@ -11,7 +11,7 @@
 #include "export/images/jpeg_writer.h"
 #include "model/output_file.h"
 #include "tests/image_test_support.h"
-#include "tests/temp_folder.h"
+#include "tests/test_support.h"
 
 namespace morvane {
 namespace {
