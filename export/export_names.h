@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "model/document_names.h"
+#include "model/message.h"
+
+// Names of exported files. The save dialogs append the chosen filter's
+// extension with WithExtension (model/model_file.h) unless the name already
+// ends in it in any letter case.
+namespace morvane::exporting {
+
+// The extensions a new name must be free for, and the filters' extensions in
+// filter order, of the image and of the movie save dialogs.
+inline constexpr std::array<std::string_view, 3> kImageExtensions{".jpg", ".bmp", ".gif"};
+inline constexpr std::array<std::string_view, 3> kMovieExtensions{".mpg", ".avi", ".gif"};
+
+// Filters 1 to 4: JPEG, BMP, GIF and the 120 x 90 GIF.
+std::string_view ImageFilterExtension(int filterIndex);
+// Filters 1 to 6: two MPEG-1 sizes, two AVI sizes, two GIF animation sizes.
+std::string_view MovieFilterExtension(int filterIndex);
+
+// The name the export save dialog offers: the last file's name without its
+// extension, or the first of "NewData", "NewData(1)", ... ("新規", "新規(1)",
+// ...) for which no file of any of the extensions exists in the last folder.
+std::string ProposeExportName(const DocumentNames& names, std::span<const std::string_view> extensions,
+                              Language language, const std::function<bool(const std::string&)>& fileExists);
+
+// The name a print caption shows: the last file's name without its
+// extension, or "NewData" ("新規") without looking for a free name.
+std::string PrintName(const DocumentNames& names, Language language);
+
+}  // namespace morvane::exporting
