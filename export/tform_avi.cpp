@@ -1,0 +1,61 @@
+#include "export/tform_avi.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QScreen>
+
+#include "export/export_texts.h"
+#include "export/progress_text.h"
+#include "export/qt_text.h"
+
+namespace morvane::exporting {
+
+namespace {
+
+constexpr int kClientWidth = 402;
+constexpr int kClientHeight = 74;
+
+}  // namespace
+
+TformAVI::TformAVI(Language language, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+      language_(language) {
+  setObjectName("formAVI");
+  setFixedSize(kClientWidth, kClientHeight);
+
+  lblAVI_ = new QLabel(this);
+  lblAVI_->setObjectName("lblAVI");
+  lblAVI_->setGeometry(12, 10, kClientWidth - 24, 18);
+
+  progressAVI_ = new QProgressBar(this);
+  progressAVI_->setObjectName("ProgressAVI");
+  progressAVI_->setGeometry(12, 38, kClientWidth - 24, 22);
+  progressAVI_->setRange(0, 100);
+  progressAVI_->setTextVisible(false);
+
+  SetCaption(texts::ProgressCaption);
+  SetLabel(texts::ProgressLabel);
+}
+
+void TformAVI::SetCaption(const Message& caption) { setWindowTitle(QText(caption, language_)); }
+
+void TformAVI::SetLabel(const Message& label) { SetLabelText(QText(label, language_)); }
+
+void TformAVI::SetProgress(const Message& progressText, int percent) {
+  progressAVI_->setValue(percent);
+  SetLabelText(ToQString(ProgressLine(TextFor(progressText, language_), percent)));
+}
+
+void TformAVI::ShowAtTopLeft() {
+  move(screen()->geometry().topLeft());
+  show();
+  raise();
+}
+
+void TformAVI::SetLabelText(const QString& text) {
+  lblAVI_->setText(text);
+  // Paints every change waiting in the window, the bar's included.
+  repaint();
+}
+
+}  // namespace morvane::exporting
