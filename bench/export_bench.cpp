@@ -7,11 +7,11 @@
 
 #include <QImage>
 #include <cmath>
-#include <memory>
 
 #include "examples/example_models.h"
 #include "export/capture_frame.h"
-#include "solver/geometry.h"
+#include "model/part_frame.h"
+#include "session/session.h"
 #include "view/canvas_pictures.h"
 #include "view/render_scene.h"
 
@@ -20,13 +20,14 @@ namespace {
 using namespace morvane;
 
 struct BenchScene {
-  std::unique_ptr<ModelState> Model = std::make_unique<ModelState>();
+  Session Built;
+  const ModelState* Model = &Built.Model();
   PenLoci Loci;
 
   BenchScene() {
     for (const examples::ExampleModel& example : examples::ExampleModels()) {
       if (example.FileName == "four-pens.mvd") {
-        example.Build(*Model);
+        example.Build(Built);
       }
     }
     for (PenTrail& trail : Loci.Trails) {
