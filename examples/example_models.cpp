@@ -25,6 +25,19 @@ void FourBarOnDisk(Session& session, int32_t disk, double crank) {
   Drop(session, KoteiPin, rockerX, 600);
 }
 
+// A crank-rocker whose rocker hangs down and to the right of the coupler's
+// end (a 3-4-5 triangle): coupler and rocker stand in line when the crank has
+// turned about 98.5 degrees, and the mechanism locks there, between two
+// positions an export visits.
+void LocksPastNinety(Session& session) {
+  AddPart(session, DiskActive1, 300, 400);
+  AddPart(session, RodPassive3, 360, 400);
+  AddPart(session, RodPassive2, 720, 560, Direction(-120, -160));
+  Drop(session, Hatome, 360, 400);
+  Drop(session, Hatome, 600, 400);
+  Drop(session, KoteiPin, 720, 560);
+}
+
 void CrankRocker(Session& session) { FourBarOnDisk(session, DiskActive1, 40); }
 
 void LocksBeforeTurn(Session& session) { FourBarOnDisk(session, DiskActive2, 80); }
@@ -81,6 +94,7 @@ const std::vector<ExampleModel>& ExampleModels() {
       {"six-bar-triangle.mvd", SixBarTriangle},
       {"four-pens.mvd", FourPens},
       {"locks-before-turn.mvd", LocksBeforeTurn},
+      {"locks-past-ninety.mvd", LocksPastNinety},
   };
   return models;
 }
