@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+
+namespace morvane::app {
+
+// The visible canvas, imgDisplay: 1280 x 960 pixels showing Picture(). Whoever
+// draws into the picture calls update() afterwards. Pointer positions are
+// reported in canvas pixels.
+class CanvasWidget final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit CanvasWidget(QWidget* parent);
+
+  QImage& Picture() { return picture_; }
+
+ signals:
+  void MousePressed(Qt::MouseButton button, QPoint canvasPoint, Qt::KeyboardModifiers modifiers);
+  void MouseMoved(Qt::MouseButtons buttons, QPoint canvasPoint, Qt::KeyboardModifiers modifiers);
+  void MouseReleased(Qt::MouseButton button, QPoint canvasPoint, Qt::KeyboardModifiers modifiers);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  QImage picture_;
+};
+
+}  // namespace morvane::app

@@ -1,0 +1,46 @@
+#include "app/scripted_dialogs.h"
+
+namespace morvane::app {
+
+namespace {
+
+bool TakeFirst(std::deque<bool>& answers) {
+  const bool answer = !answers.empty() && answers.front();
+  if (!answers.empty()) {
+    answers.pop_front();
+  }
+  return answer;
+}
+
+}  // namespace
+
+void ScriptedDialogs::Inform(QWidget*, const QString& text) { Shown.push_back({MessageKind::Information, text}); }
+
+void ScriptedDialogs::Warn(QWidget*, const QString& text) { Shown.push_back({MessageKind::Warning, text}); }
+
+bool ScriptedDialogs::Confirm(QWidget*, const QString& text) {
+  Shown.push_back({MessageKind::Confirmation, text});
+  return TakeFirst(ConfirmAnswers);
+}
+
+std::optional<FileChoice> ScriptedDialogs::ChooseOpenFile(QWidget*, const FileRequest& request) {
+  return NextFile(request);
+}
+
+std::optional<FileChoice> ScriptedDialogs::ChooseSaveFile(QWidget*, const FileRequest& request) {
+  return NextFile(request);
+}
+
+bool ScriptedDialogs::SetUpPrinter(QWidget*, QPrinter&) { return TakeFirst(PrintAnswers); }
+
+std::optional<FileChoice> ScriptedDialogs::NextFile(const FileRequest& request) {
+  FileRequests.push_back(request);
+  if (FileAnswers.empty()) {
+    return std::nullopt;
+  }
+  const std::optional<FileChoice> answer = FileAnswers.front();
+  FileAnswers.pop_front();
+  return answer;
+}
+
+}  // namespace morvane::app

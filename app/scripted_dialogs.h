@@ -1,0 +1,40 @@
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "app/user_dialogs.h"
+
+namespace morvane::app {
+
+struct ShownMessage {
+  MessageKind Kind;
+  QString Text;
+
+  bool operator==(const ShownMessage&) const = default;
+};
+
+// Answers from a script and a record of everything asked, for tests and for
+// running the windows without a person. A question whose answers have run out
+// is answered No, Cancel or not printed.
+class ScriptedDialogs final : public UserDialogs {
+ public:
+  std::deque<bool> ConfirmAnswers;
+  std::deque<std::optional<FileChoice>> FileAnswers;
+  std::deque<bool> PrintAnswers;
+
+  std::vector<ShownMessage> Shown;
+  std::vector<FileRequest> FileRequests;
+
+  void Inform(QWidget* parent, const QString& text) override;
+  void Warn(QWidget* parent, const QString& text) override;
+  bool Confirm(QWidget* parent, const QString& text) override;
+  std::optional<FileChoice> ChooseOpenFile(QWidget* parent, const FileRequest& request) override;
+  std::optional<FileChoice> ChooseSaveFile(QWidget* parent, const FileRequest& request) override;
+  bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
+
+ private:
+  std::optional<FileChoice> NextFile(const FileRequest& request);
+};
+
+}  // namespace morvane::app

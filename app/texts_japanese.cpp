@@ -1,0 +1,128 @@
+// The designed texts of the windows, in Japanese.
+
+#include "app/ui_texts.h"
+
+namespace morvane::app {
+
+namespace {
+
+constexpr ControlText kMain[] = {
+    {"TabDisk", "円盤", ""},
+    {"imgDiskActive3", "", "動力円盤（大）を配置します"},
+    {"imgDiskpassive3", "", "円盤（大）を配置します"},
+    {"imgDiskActive2", "", "動力円盤（中）を配置します"},
+    {"imgDiskpassive2", "", "円盤（中）を配置します"},
+    {"imgDiskActive1", "", "動力円盤（小）を配置します"},
+    {"imgDiskpassive1", "", "円盤（小）を配置します"},
+    {"TabRod", "ロッド", ""},
+    {"imgRodActive2", "", "動力ロッドを配置します"},
+    {"imgRodActive1", "", "動力ロッドを配置します"},
+    {"imgRodPassive1", "", "ロッドを配置します"},
+    {"imgRodPassive2", "", "ロッドを配置します"},
+    {"imgRodPassive3", "", "ロッドを配置します"},
+    {"imgRodPassive4", "", "ロッドを配置します"},
+    {"TabEtc2", "その他", ""},
+    {"imgPistonActive", "", "動力ピストンを配置します"},
+    {"imgPistonPassive", "", "ピストンを配置します"},
+    {"imgTriangle1", "", "三角（小）を配置しま"},
+    {"imgTriangle2", "", "三角（大）を配置しま"},
+    {"TabPin", "ピン", ""},
+    {"imgHatome", "", "可動ピンを配置します"},
+    {"imgKoteiPin", "", "固定ピンを配置します"},
+    {"TabPen", "ペン", ""},
+    {"imgBlack", "", "黒色の軌跡描画ペンを配置します"},
+    {"imgRed", "", "赤色の軌跡描画ペンを配置します"},
+    {"imgBlue", "", "青色の軌跡描画ペンを配置します"},
+    {"imgGreen", "", "緑色の軌跡描画ペンを配置します"},
+    {"TabMove", "全体移動", ""},
+    {"btnUp", "", "配置されている部品等のすべてを上に移動します"},
+    {"btnDown", "", "配置されている部品等のすべてを下に移動します"},
+    {"btnLeft", "", "配置されている部品等のすべてを左に移動します"},
+    {"btnRight", "", "配置されている部品等のすべてを右に移動します"},
+    {"btnPenDrawClear", "　軌跡の消去", "軌跡を消去します"},
+    {"btnClear", "　すべて消去", "現在の部品等の配置をすべて消去します"},
+    {"btnModoru", "　配置時に戻る", "配置時の状態に戻します"},
+    {"btnUndo", "戻る", "１つ前に戻ります"},
+    {"btnRedo", "進む", "１つ先に進みます"},
+    {"btnOpen", "　モデルを開く", "リンクモデルファイルを開きます"},
+    {"btnSave", "　モデルの保存", "リンクモデルファイルを保存します"},
+    {"btnImageSave", "　イメージの保存", "リンク機構のイメージファイルを作成します"},
+    {"btnPrint", "　イメージの印刷", "リンク機構のイメージを印刷します"},
+    {"btnMakeMovie", "　ムービーの作成", "リンク動作のムービー（アニメーション）を作成します"},
+    {"btnDebug", "　処理経過の表示", ""},
+    {"btnExit", "　　終　　　了", "終了します"},
+    {"btnBack", "", "動力部品を左方向に自動回転します"},
+    {"btnPlay", "", "動力部品を右方向に自動回転します"},
+    {"cmbSpeed", "", "自動回転の速度を指定します"},
+    {"TrackBar1", "", "動力部品を回転します"},
+    {"menuDelete", "削除", ""},
+    {"menuKaiten", "回転", ""},
+    {"menuKaitenInit", "初期状態", ""},
+    {"menuKaitenL90", "左に +90度", ""},
+    {"menuKaitenL45", "左に +45度", ""},
+    {"menuKaitenL10", "左に +10度", ""},
+    {"menuKaitenL5", "左に +5度", ""},
+    {"menuKaitenL1", "左に +1度", ""},
+    {"menuKaitenL05", "左に +0.5度", ""},
+    {"menuKaitenL01", "左に +0.1度", ""},
+    {"menuKaitenR01", "右に +0.1度", ""},
+    {"menuKaitenR05", "右に +0.5度", ""},
+    {"menuKaitenR1", "右に +1度", ""},
+    {"menuKaitenR5", "右に +5度", ""},
+    {"menuKaitenR10", "右に +10度", ""},
+    {"menuKaitenR45", "右に +45度", ""},
+    {"menuKaitenR90", "右に +90度", ""},
+    {"menuPropaty", "プロパティ...", ""},
+};
+
+constexpr ControlText kPropaty[] = {
+    {"lblKind", "部品の種類：", ""},
+    {"lblCoordinates", "座標：", ""},
+    {"lblAngle", "角度：", ""},
+    {"lblPin", "セットされているピン数：", ""},
+    {"lblParts", "接続されている可動パーツ数：", ""},
+    {"lblRange", "可動範囲：", ""},
+    {"btnClose", "閉じる", ""},
+};
+
+constexpr ControlText kDebug[] = {
+    {"btnClear", "クリア", ""},
+    {"btnClose", "閉じる", ""},
+    {"btnSave", "保存", ""},
+};
+
+constexpr ControlText kAvi[] = {
+    {"lblAVI", "ＡＶＩファイル出力中...", ""},
+};
+
+constexpr ControlText kArea[] = {
+    {"Label1", "処理する範囲を指定してください。", ""},
+    {"btnAll", "すべて", ""},
+    {"btnClr", "クリア", ""},
+    {"chkRenzoku", "連続イメージ", ""},
+    {"btnOK", "Oｋ", ""},
+    {"btnCancel", "キャンセル", ""},
+};
+
+constexpr WindowTexts kWindows[] = {
+    {"TformMain", "Morvane", kMain},
+    {"TformPropaty", "プロパティ", kPropaty},
+    {"TformDebug", "処理経過の表示", kDebug},
+    {"TformAVI", "リンク機構アニメーションの保存", kAvi},
+    {"TformArea", "範囲の指定", kArea},
+};
+
+constexpr UiTexts kTexts{
+    kWindows,
+    {"最速", "早い", "普通", "遅い", "最遅"},
+    "処理経過ウィンドウを表示します",
+    "処理経過ウィンドウを閉じます",
+    "処理経過ログの保存",
+    "処理経過ログ (*.txt)|*.txt",
+};
+
+}  // namespace
+
+const UiTexts& JapaneseTexts() { return kTexts; }
+
+}  // namespace morvane::app
