@@ -1,6 +1,7 @@
 // The processing-progress window with a log the test owns: lines are kept only
 // while btnDebug is down, and saved as text through the scripted save dialog.
 
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
 #include <filesystem>
@@ -31,7 +32,6 @@ QStringList ListedLines(const TformDebug& window) {
 class DebugWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    testing::TestApplication();
     folder = testing::MakeTempFolder() + "/";
     program = std::make_unique<Program>(Language::English, dialogs, "");
     program->Names().LastModelFolder = folder;

@@ -2,24 +2,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
 namespace morvane::testing {
-
-// One application for every window test, on the offscreen platform so that
-// no display is needed.
-inline QApplication& TestApplication() {
-  static int argc = 1;
-  static char name[] = "morvane";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication application(argc, argv);
-  return application;
-}
 
 // The control of that objectName; fails the test when there is none.
 template <typename T = QObject>

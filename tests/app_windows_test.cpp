@@ -2,6 +2,7 @@
 // texts of both languages as the program's text tables give them, the palette
 // pictures and the question before the program ends.
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QMouseEvent>
@@ -29,7 +30,6 @@ using testing::HintOf;
 
 class AppWindowsTest : public ::testing::Test {
  protected:
-  void SetUp() override { testing::TestApplication(); }
   ScriptedDialogs dialogs;
 };
 

@@ -1,0 +1,60 @@
+// The desktop files as a desktop reads them: the file-type database built
+// from our package file knows a model by its name and, whatever its name, by
+// its first lines; the desktop entry and the software-centre description name
+// the same type.
+
+#include <QMimeDatabase>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <regex>
+#include <string>
+
+#include "tests/test_support.h"
+
+namespace morvane {
+namespace {
+
+const std::string kDesktopFolder = std::string(MORVANE_SOURCE_DIR) + "/app/desktop/";
+constexpr char kModelType[] = "application/x-morvane-model";
+
+std::string MimeTypeOf(const QMimeDatabase& database, const std::string& path) {
+  return database.mimeTypeForFile(QString::fromStdString(path)).name().toStdString();
+}
+
+TEST(DesktopFilesTest, ModelsAreKnownByNameAndByContent) {
+  const std::string folder = testing::MakeTempFolder() + "/";
+  std::filesystem::create_directories(folder + "mime/packages");
+  std::filesystem::copy_file(kDesktopFolder + "morvane-model.xml", folder + "mime/packages/morvane-model.xml");
+  ASSERT_EQ(std::system(("update-mime-database " + folder + "mime >/dev/null 2>&1").c_str()), 0);
+  // Before the first use of the database in this process.
+  setenv("XDG_DATA_HOME", folder.c_str(), 1);
+  setenv("XDG_DATA_DIRS", (folder + ":/usr/share").c_str(), 1);
+
+  const std::string model = testing::ReadWholeFile(testing::kExamples + "crank-rocker.mvd");
+  const std::string hyphens(36, '-');
+  const auto write = [&folder](const std::string& name, const std::string& content) {
+    std::ofstream(folder + name, std::ios::binary) << content;
+    return folder + name;
+  };
+  const QMimeDatabase database;
+  EXPECT_EQ(MimeTypeOf(database, write("saved-with-crlf", model)), kModelType);
+  EXPECT_EQ(MimeTypeOf(database, write("saved-with-lf", std::regex_replace(model, std::regex("\r\n"), "\n"))),
+            kModelType);
+  EXPECT_EQ(MimeTypeOf(database, write("Empty.mvd", "")), kModelType);
+  EXPECT_NE(MimeTypeOf(database, write("header-first", "Morvane Data File Version 1.0\r\n" + hyphens + "\r\n")),
+            kModelType);
+  EXPECT_NE(MimeTypeOf(database, write("other-version", hyphens + "\r\nMorvane Data File Version 2.0\r\n")),
+            kModelType);
+  std::filesystem::remove_all(folder);
+
+  const std::string desktopEntry = testing::ReadWholeFile(kDesktopFolder + "morvane.desktop");
+  EXPECT_NE(desktopEntry.find(std::string("\nMimeType=") + kModelType + ";\n"), std::string::npos);
+  EXPECT_NE(desktopEntry.find("\nExec=morvane %f\n"), std::string::npos);
+  const std::string metainfo = testing::ReadWholeFile(kDesktopFolder + "morvane.metainfo.xml");
+  EXPECT_NE(metainfo.find(std::string("<mediatype>") + kModelType + "</mediatype>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace morvane
