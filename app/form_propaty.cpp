@@ -39,7 +39,7 @@ QLabel* NamedLabel(const char* name) {
 TformPropaty::TformPropaty(Language language) {
   setObjectName(QStringLiteral("TformPropaty"));
   // A fixed border with a title and no buttons in it: btnClose closes.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(kClientWidth, kClientHeight);
   setModal(true);
   setFont(WindowFont(language));

@@ -62,7 +62,10 @@ QImage LonePartImage(view::CanvasPictures& pictures, int32_t kind) {
   view::RenderAll(pictures, *model, PenLoci{});
   const QRect drawn = DrawnArea(pictures.imgTemp, pictures.imgClearDot);
   const QRect area = drawn.adjusted(-kMargin, -kMargin, kMargin, kMargin) & pictures.imgTemp.rect();
-  return CutOut(pictures.imgTemp, pictures.imgClearDot, area);
+  QImage picture = CutOut(pictures.imgTemp, pictures.imgClearDot, area);
+  // The canvas pictures are left empty, as the first redraw expects them.
+  view::PrepareCanvas(pictures);
+  return picture;
 }
 
 double CommonScale(std::span<const QImage> images, QSize box) {

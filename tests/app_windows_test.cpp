@@ -77,6 +77,8 @@ TEST_F(AppWindowsTest, StartUpCreatesTheWindowsInTheirFirstState) {
   EXPECT_EQ(shown.pixel(0, 0), qRgb(128, 128, 128));
   EXPECT_EQ(shown.pixel(1270, 950), qRgb(128, 128, 128));
   EXPECT_EQ(shown.pixel(15, 20), qRgb(255, 255, 255));
+  // Drawing the palette left the back buffer empty for the first redraw.
+  EXPECT_EQ(main.Pictures().imgTemp, main.Pictures().imgClearDot);
 }
 
 struct ExpectedText {
