@@ -11,7 +11,7 @@
 #include <QTabWidget>
 #include <QWidget>
 
-#include "app/qt_text.h"
+#include "view/qt_text.h"
 #include "app/ui_texts.h"
 
 namespace morvane::app {

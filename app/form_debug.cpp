@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <string>
 
-#include "app/qt_text.h"
+#include "view/qt_text.h"
 #include "app/ui_fonts.h"
 #include "app/ui_texts.h"
 #include "app/user_dialogs.h"
@@ -25,7 +25,6 @@ namespace {
 
 constexpr int kWidth = 400;
 constexpr int kHeight = 320;
-constexpr std::string_view kLogExtension = ".txt";
 
 QPushButton* NamedButton(const char* name) {
   auto* button = new QPushButton;
@@ -33,35 +32,17 @@ QPushButton* NamedButton(const char* name) {
   return button;
 }
 
-// The remembered folder, or the user's documents, always with its separator.
-std::string StartFolder(const DocumentNames& names) {
-  if (!names.LastModelFolder.empty()) {
-    return names.LastModelFolder.back() == '/' ? names.LastModelFolder : names.LastModelFolder + "/";
-  }
-  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString() + "/";
-}
-
 bool FileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
-
-std::string LogText(const ProgressLog& log) {
-  std::string text;
-  for (const std::string& line : log.Lines) {
-    text += line;
-    text += '\n';
-  }
-  return text;
-}
 
 }  // namespace
 
-TformDebug::TformDebug(Language language, UserDialogs& dialogs, ProgressLog& log, DocumentNames& names)
+TformDebug::TformDebug(Session& session, UserDialogs& dialogs)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint),
-      language_(language),
+      session_(session),
       dialogs_(dialogs),
-      log_(log),
-      names_(names) {
+      log_(session.Log()) {
   setObjectName(QStringLiteral("TformDebug"));
-  setFont(WindowFont(language));
+  setFont(WindowFont(session.UiLanguage()));
   resize(kWidth, kHeight);
 
   auto* column = new QVBoxLayout(this);
@@ -86,7 +67,7 @@ TformDebug::TformDebug(Language language, UserDialogs& dialogs, ProgressLog& log
   connect(close, &QPushButton::clicked, this, &QWidget::close);
   connect(save, &QPushButton::clicked, this, &TformDebug::SaveLog);
 
-  ApplyTexts(*this, language);
+  ApplyTexts(*this, session.UiLanguage());
 }
 
 void TformDebug::SetOpen(bool open) {
@@ -132,12 +113,12 @@ void TformDebug::EmptyLines() {
 
 void TformDebug::SaveLog() {
   Refresh();
-  names_.LastModelFolder = StartFolder(names_);
-  const UiTexts& texts = TextsFor(language_);
+  const UiTexts& texts = TextsFor(session_.UiLanguage());
+  const std::string documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
   const FileRequest request{
       ToQString(texts.LogSaveTitle),
-      QString::fromStdString(names_.LastModelFolder),
-      QString::fromStdString(ProposeFileName(names_, kLogExtension, language_, FileExists)),
+      QString::fromStdString(session_.StartFolder(documents)),
+      QString::fromStdString(session_.ProposeLogName(FileExists)),
       ToQString(texts.LogSaveFilter),
       QStringLiteral("txt"),
   };
@@ -145,10 +126,8 @@ void TformDebug::SaveLog() {
   if (!choice) {
     return;
   }
-  const std::string path = WithExtension(choice->Path.toStdString(), kLogExtension);
-  RememberFileName(names_, path);
-  if (!WriteWholeFile(path, LogText(log_))) {
-    dialogs_.Inform(this, TextOf(messages::WriteFailed, language_));
+  if (const Reply failure = session_.SaveLog(choice->Path.toStdString())) {
+    dialogs_.Inform(this, ToQString(failure->Text));
   }
 }
 

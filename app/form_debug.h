@@ -2,9 +2,8 @@
 
 #include <QWidget>
 
-#include "model/document_names.h"
 #include "model/message.h"
-#include "solver/progress_log.h"
+#include "session/session.h"
 
 class QListWidget;
 
@@ -13,14 +12,13 @@ namespace morvane::app {
 class UserDialogs;
 
 // The processing-progress window: a tool window that stays on top and shows
-// the lines of a ProgressLog, which collects lines only while the window is
-// open. The log and the remembered file names belong to the document; the
-// window is given them for its whole life.
+// the lines of the session's progress log, which collects lines only while
+// the window is open.
 class TformDebug final : public QWidget {
   Q_OBJECT
 
  public:
-  TformDebug(Language language, UserDialogs& dialogs, ProgressLog& log, DocumentNames& names);
+  TformDebug(Session& session, UserDialogs& dialogs);
 
  public slots:
   // btnDebug went down (open) or up. Either way the lines start afresh; while
@@ -41,10 +39,9 @@ class TformDebug final : public QWidget {
   void SaveLog();
   void EmptyLines();
 
-  Language language_;
+  Session& session_;
   UserDialogs& dialogs_;
   ProgressLog& log_;
-  DocumentNames& names_;
   QListWidget* lstDebug1_ = nullptr;
 };
 

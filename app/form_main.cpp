@@ -10,7 +10,7 @@
 
 #include "app/canvas_widget.h"
 #include "app/palette_picture.h"
-#include "app/qt_text.h"
+#include "view/qt_text.h"
 #include "app/ui_fonts.h"
 #include "app/ui_texts.h"
 #include "app/user_dialogs.h"

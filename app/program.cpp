@@ -3,14 +3,18 @@
 #include "app/form_debug.h"
 #include "app/form_main.h"
 #include "app/form_propaty.h"
+#include "export/tform_area.h"
+#include "export/tform_avi.h"
 
 namespace morvane::app {
 
 Program::Program(Language language, UserDialogs& dialogs, std::string modelArgument)
-    : main_(std::make_unique<TformMain>(language, dialogs, std::move(modelArgument))),
+    : session_(language),
+      main_(std::make_unique<TformMain>(language, dialogs, std::move(modelArgument))),
       propaty_(std::make_unique<TformPropaty>(language)),
-      debug_(std::make_unique<TformDebug>(language, dialogs, log_, names_)) {
-  // TformAVI and then TformArea are created here, after TformDebug.
+      debug_(std::make_unique<TformDebug>(session_, dialogs)),
+      avi_(std::make_unique<exporting::TformAVI>(language)),
+      area_(std::make_unique<exporting::TformArea>(language, main_.get())) {
   QObject::connect(main_.get(), &TformMain::btnDebugClick, debug_.get(), &TformDebug::SetOpen);
   QObject::connect(debug_.get(), &TformDebug::Closed, main_.get(), &TformMain::ReleaseDebugButton);
 }

@@ -3,9 +3,13 @@
 #include <memory>
 #include <string>
 
-#include "model/document_names.h"
 #include "model/message.h"
-#include "solver/progress_log.h"
+#include "session/session.h"
+
+namespace morvane::exporting {
+class TformArea;
+class TformAVI;
+}  // namespace morvane::exporting
 
 namespace morvane::app {
 
@@ -14,8 +18,8 @@ class TformMain;
 class TformPropaty;
 class UserDialogs;
 
-// The windows of one run, created in their fixed order and kept until the end,
-// with what they share.
+// One run of the program: the document and its five windows, created in their
+// fixed order and kept until the end.
 class Program {
  public:
   Program(Language language, UserDialogs& dialogs, std::string modelArgument);
@@ -23,18 +27,20 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
+  Session& Document() { return session_; }
   TformMain& Main() { return *main_; }
   TformPropaty& Propaty() { return *propaty_; }
   TformDebug& Debug() { return *debug_; }
-  ProgressLog& Log() { return log_; }
-  DocumentNames& Names() { return names_; }
+  exporting::TformAVI& Avi() { return *avi_; }
+  exporting::TformArea& Area() { return *area_; }
 
  private:
-  ProgressLog log_;
-  DocumentNames names_;
+  Session session_;
   std::unique_ptr<TformMain> main_;
   std::unique_ptr<TformPropaty> propaty_;
   std::unique_ptr<TformDebug> debug_;
+  std::unique_ptr<exporting::TformAVI> avi_;
+  std::unique_ptr<exporting::TformArea> area_;
 };
 
 }  // namespace morvane::app

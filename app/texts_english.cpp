@@ -91,25 +91,10 @@ constexpr ControlText kDebug[] = {
     {"btnSave", "Save", ""},
 };
 
-constexpr ControlText kAvi[] = {
-    {"lblAVI", "Under an AVI file output...", ""},
-};
-
-constexpr ControlText kArea[] = {
-    {"Label1", "Please specify the range to process.", ""},
-    {"btnAll", "All", ""},
-    {"btnClr", "Clear", ""},
-    {"chkRenzoku", "Continuation image", ""},
-    {"btnOK", "Ok", ""},
-    {"btnCancel", "Cancel", ""},
-};
-
 constexpr WindowTexts kWindows[] = {
     {"TformMain", "Morvane", kMain},
     {"TformPropaty", "Propaty", kPropaty},
     {"TformDebug", "The display of processing progress", kDebug},
-    {"TformAVI", "Preservation of linkage mechanism animation", kAvi},
-    {"TformArea", "Designating an area", kArea},
 };
 
 constexpr UiTexts kTexts{

@@ -91,25 +91,10 @@ constexpr ControlText kDebug[] = {
     {"btnSave", "保存", ""},
 };
 
-constexpr ControlText kAvi[] = {
-    {"lblAVI", "ＡＶＩファイル出力中...", ""},
-};
-
-constexpr ControlText kArea[] = {
-    {"Label1", "処理する範囲を指定してください。", ""},
-    {"btnAll", "すべて", ""},
-    {"btnClr", "クリア", ""},
-    {"chkRenzoku", "連続イメージ", ""},
-    {"btnOK", "Oｋ", ""},
-    {"btnCancel", "キャンセル", ""},
-};
-
 constexpr WindowTexts kWindows[] = {
     {"TformMain", "Morvane", kMain},
     {"TformPropaty", "プロパティ", kPropaty},
     {"TformDebug", "処理経過の表示", kDebug},
-    {"TformAVI", "リンク機構アニメーションの保存", kAvi},
-    {"TformArea", "範囲の指定", kArea},
 };
 
 constexpr UiTexts kTexts{

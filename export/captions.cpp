@@ -3,7 +3,7 @@
 #include <QFont>
 
 #include "export/mul_div.h"
-#include "export/qt_text.h"
+#include "view/qt_text.h"
 
 namespace morvane::exporting {
 

@@ -9,7 +9,7 @@
 
 #include "export/area_shape.h"
 #include "export/export_texts.h"
-#include "export/qt_text.h"
+#include "view/qt_text.h"
 
 namespace morvane::exporting {
 
@@ -58,10 +58,10 @@ TformArea::TformArea(Language language, QWidget* parent) : QDialog(parent) {
 }
 
 void TformArea::Build(Language language) {
-  setWindowTitle(QText(texts::AreaCaption, language));
+  setWindowTitle(TextOf(texts::AreaCaption, language));
   setFixedSize(kClientWidth, kClientHeight);
 
-  auto* label = new QLabel(QText(texts::AreaInstruction, language), this);
+  auto* label = new QLabel(TextOf(texts::AreaInstruction, language), this);
   label->setObjectName("Label1");
   label->setGeometry(9, 4, kPreviewWidth, 16);
 
@@ -74,20 +74,20 @@ void TformArea::Build(Language language) {
   shapeArea_->setObjectName("shapeArea");
   shapeArea_->installEventFilter(this);
 
-  connect(AddButton(this, "btnAll", QText(texts::AreaAll, language), {9, 268, 75, 24}), &QPushButton::clicked, this,
+  connect(AddButton(this, "btnAll", TextOf(texts::AreaAll, language), {9, 268, 75, 24}), &QPushButton::clicked, this,
           &TformArea::SelectAll);
-  connect(AddButton(this, "btnClr", QText(texts::AreaClear, language), {90, 268, 75, 24}), &QPushButton::clicked, this,
+  connect(AddButton(this, "btnClr", TextOf(texts::AreaClear, language), {90, 268, 75, 24}), &QPushButton::clicked, this,
           &TformArea::ClearSelection);
 
-  chkRenzoku_ = new QCheckBox(QText(texts::AreaSeries, language), this);
+  chkRenzoku_ = new QCheckBox(TextOf(texts::AreaSeries, language), this);
   chkRenzoku_->setObjectName("chkRenzoku");
   chkRenzoku_->setGeometry(176, 270, 154, 20);
 
-  btnOK_ = AddButton(this, "btnOK", QText(texts::AreaOk, language), {173, 296, 75, 24});
+  btnOK_ = AddButton(this, "btnOK", TextOf(texts::AreaOk, language), {173, 296, 75, 24});
   btnOK_->setDefault(true);
   btnOK_->setEnabled(false);
   connect(btnOK_, &QPushButton::clicked, this, &TformArea::Confirm);
-  connect(AddButton(this, "btnCancel", QText(texts::AreaCancel, language), {254, 296, 75, 24}), &QPushButton::clicked,
+  connect(AddButton(this, "btnCancel", TextOf(texts::AreaCancel, language), {254, 296, 75, 24}), &QPushButton::clicked,
           this, &TformArea::reject);
 }
 

@@ -6,7 +6,7 @@
 
 #include "export/export_texts.h"
 #include "export/progress_text.h"
-#include "export/qt_text.h"
+#include "view/qt_text.h"
 
 namespace morvane::exporting {
 
@@ -37,9 +37,9 @@ TformAVI::TformAVI(Language language, QWidget* parent)
   SetLabel(texts::ProgressLabel);
 }
 
-void TformAVI::SetCaption(const Message& caption) { setWindowTitle(QText(caption, language_)); }
+void TformAVI::SetCaption(const Message& caption) { setWindowTitle(TextOf(caption, language_)); }
 
-void TformAVI::SetLabel(const Message& label) { SetLabelText(QText(label, language_)); }
+void TformAVI::SetLabel(const Message& label) { SetLabelText(TextOf(label, language_)); }
 
 void TformAVI::SetProgress(const Message& progressText, int percent) {
   progressAVI_->setValue(percent);

@@ -21,7 +21,7 @@ std::string LogText(const ProgressLog& log) {
   std::string text;
   for (const std::string& line : log.Lines) {
     text += line;
-    text += "\r\n";
+    text += '\n';
   }
   return text;
 }
@@ -39,6 +39,9 @@ Session::~Session() = default;
 std::string Session::StartFolder(const std::string& documentsFolder) {
   if (names_.LastModelFolder.empty()) {
     names_.LastModelFolder = documentsFolder;
+  }
+  if (!names_.LastModelFolder.empty() && names_.LastModelFolder.back() != '/') {
+    names_.LastModelFolder += '/';
   }
   return names_.LastModelFolder;
 }

@@ -34,7 +34,7 @@ class DebugWindowTest : public ::testing::Test {
   void SetUp() override {
     folder = testing::MakeTempFolder() + "/";
     program = std::make_unique<Program>(Language::English, dialogs, "");
-    program->Names().LastModelFolder = folder;
+    program->Document().StartFolder(folder);
   }
   void TearDown() override {
     program.reset();
@@ -42,7 +42,7 @@ class DebugWindowTest : public ::testing::Test {
   }
   QAbstractButton& DebugButton() { return Control<QAbstractButton>(program->Main(), "btnDebug"); }
   void Log(const std::string& line) {
-    AppendProgressLog(program->Log(), line);
+    AppendProgressLog(program->Document().Log(), line);
     program->Debug().Refresh();
   }
 
@@ -67,10 +67,10 @@ TEST_F(DebugWindowTest, CollectsOnlyWhileTheButtonIsDown) {
   EXPECT_EQ(ListedLines(window), QStringList({"== one ==", "  two"}));
 
   // Clear empties the list and the solver's indent.
-  program->Log().SolverDepth = 3;
+  program->Document().Log().SolverDepth = 3;
   Control<QAbstractButton>(window, "btnClear").click();
   EXPECT_TRUE(ListedLines(window).isEmpty());
-  EXPECT_EQ(program->Log().SolverDepth, 0);
+  EXPECT_EQ(program->Document().Log().SolverDepth, 0);
   Log("three");
 
   DebugButton().click();
@@ -87,7 +87,7 @@ TEST_F(DebugWindowTest, CollectsOnlyWhileTheButtonIsDown) {
   EXPECT_FALSE(DebugButton().isChecked());
   EXPECT_FALSE(window.isVisible());
   Log("lost");
-  EXPECT_TRUE(program->Log().Lines.empty());
+  EXPECT_TRUE(program->Document().Log().Lines.empty());
 }
 
 TEST_F(DebugWindowTest, SavesItsLinesAsText) {
@@ -108,7 +108,7 @@ TEST_F(DebugWindowTest, SavesItsLinesAsText) {
   EXPECT_EQ(request.ProposedName, "NewData(1)");
   EXPECT_EQ(request.DefaultExtension, "txt");
   EXPECT_EQ(testing::ReadWholeFile(folder + "Run.TXT"), expected);
-  EXPECT_EQ(program->Names().LastModelName, "Run.TXT");
+  EXPECT_EQ(program->Document().Names().LastModelName, "Run.TXT");
 
   save.click();
   EXPECT_EQ(dialogs.FileRequests[1].ProposedName, "Run");

@@ -5,7 +5,7 @@
 
 #include "model/message.h"
 
-namespace morvane::app {
+namespace morvane {
 
 // Our texts are UTF-8 in string_views; Qt wants QStrings.
 inline QString ToQString(std::string_view text) {
@@ -14,4 +14,4 @@ inline QString ToQString(std::string_view text) {
 
 inline QString TextOf(const Message& message, Language language) { return ToQString(TextFor(message, language)); }
 
-}  // namespace morvane::app
+}  // namespace morvane
