@@ -14,7 +14,8 @@ Program::Program(Language language, UserDialogs& dialogs, std::string modelArgum
       propaty_(std::make_unique<TformPropaty>(language)),
       debug_(std::make_unique<TformDebug>(session_, dialogs)),
       avi_(std::make_unique<exporting::TformAVI>(language)),
-      area_(std::make_unique<exporting::TformArea>(language, main_.get())) {
+      area_(std::make_unique<exporting::TformArea>(language, main_.get())),
+      view_(std::make_unique<DocumentView>(session_, *main_, dialogs)) {
   QObject::connect(main_.get(), &TformMain::btnDebugClick, debug_.get(), &TformDebug::SetOpen);
   QObject::connect(debug_.get(), &TformDebug::Closed, main_.get(), &TformMain::ReleaseDebugButton);
 }

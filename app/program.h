@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "app/document_view.h"
 #include "model/message.h"
 #include "session/session.h"
 
@@ -28,6 +29,7 @@ class Program {
   Program& operator=(const Program&) = delete;
 
   Session& Document() { return session_; }
+  DocumentView& View() { return *view_; }
   TformMain& Main() { return *main_; }
   TformPropaty& Propaty() { return *propaty_; }
   TformDebug& Debug() { return *debug_; }
@@ -41,6 +43,7 @@ class Program {
   std::unique_ptr<TformDebug> debug_;
   std::unique_ptr<exporting::TformAVI> avi_;
   std::unique_ptr<exporting::TformArea> area_;
+  std::unique_ptr<DocumentView> view_;
 };
 
 }  // namespace morvane::app

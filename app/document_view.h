@@ -1,0 +1,52 @@
+#pragma once
+
+#include "session/session.h"
+
+class QAbstractButton;
+class QComboBox;
+class QSlider;
+
+namespace morvane::app {
+
+class TformMain;
+class UserDialogs;
+
+// What every command of the windows ends with: the canvas redrawn from the
+// session (prepare, render all, present), the controls that depend on the
+// document set to match it, and the session's notices shown.
+class DocumentView {
+ public:
+  DocumentView(Session& session, TformMain& main, UserDialogs& dialogs);
+
+  Session& Document() { return session_; }
+  TformMain& Main() { return main_; }
+  UserDialogs& Dialogs() { return dialogs_; }
+
+  void Redraw();
+  // btnUndo and btnRedo follow the history; TrackBar1, cmbSpeed, btnPlay and
+  // btnBack are usable only with a power part; the track bar and the speed
+  // show the model's, set without announcing a change.
+  void RefreshControls();
+  // Redraw and RefreshControls, the end of most commands.
+  void Update();
+  // A plain message box or the warning dialog, by the notice's style.
+  void Show(const Reply& notice);
+
+  QSlider& TrackBar() { return *trackBar_; }
+  QComboBox& Speed() { return *speed_; }
+  QAbstractButton& PlayButton() { return *play_; }
+  QAbstractButton& BackButton() { return *back_; }
+
+ private:
+  Session& session_;
+  TformMain& main_;
+  UserDialogs& dialogs_;
+  QSlider* trackBar_;
+  QComboBox* speed_;
+  QAbstractButton* play_;
+  QAbstractButton* back_;
+  QAbstractButton* undo_;
+  QAbstractButton* redo_;
+};
+
+}  // namespace morvane::app
