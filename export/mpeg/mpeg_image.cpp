@@ -1,0 +1,87 @@
+#include "export/mpeg/mpeg_image.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace morvane::mpeg {
+
+namespace {
+
+int PaddedSize(int size) { return (size + 15) / 16 * 16; }
+
+// The luminance weights are 330, 649 and 121 in 1280ths.
+uint8_t Luminance(const uint8_t* pixel) {
+  const int sum = 330 * pixel[0] + 649 * pixel[1] + 121 * pixel[2];
+  int y = sum / 1280;
+  const int rest = sum % 1280;
+  if (rest > 640 || (rest == 640 && y % 2 == 1)) {
+    ++y;
+  }
+  return static_cast<uint8_t>(y + 16);
+}
+
+void ConvertLuminance(const RgbFrame& frame, TImageBW& plane) {
+  for (int y = 0; y < frame.Height; ++y) {
+    const uint8_t* pixel = frame.Row(y);
+    uint8_t* out = plane.Row(y);
+    for (int x = 0; x < frame.Width; ++x, pixel += frame.PixelBytes) {
+      out[x] = Luminance(pixel);
+    }
+  }
+}
+
+void ConvertColour(const RgbFrame& frame, TImageBW& cb, TImageBW& cr) {
+  for (int cy = 0; cy < cb.Height; ++cy) {
+    const int y = 2 * cy;
+    for (int cx = 0; cx < cb.Width; ++cx) {
+      const uint8_t* left = frame.Pixel(2 * cx, y);
+      // Only a frame one pixel wide lacks the right-hand pixel.
+      const uint8_t* right = frame.Pixel(std::min(2 * cx + 1, frame.Width - 1), y);
+      const int r = (left[0] + right[0]) / 2;
+      const int g = (left[1] + right[1]) / 2;
+      const int b = (left[2] + right[2]) / 2;
+      cb.Row(cy)[cx] = static_cast<uint8_t>((-21 * r - 42 * g + 63 * b) / 128 + 128);
+      cr.Row(cy)[cx] = static_cast<uint8_t>((63 * r - 53 * g - 10 * b) / 128 + 128);
+    }
+  }
+}
+
+}  // namespace
+
+void TImageBW::Resize(int width, int height, int paddedWidth, int paddedHeight) {
+  Width = width;
+  Height = height;
+  PaddedWidth = paddedWidth;
+  PaddedHeight = paddedHeight;
+  Samples.assign(static_cast<size_t>(paddedWidth) * static_cast<size_t>(paddedHeight), 0);
+}
+
+void TImageBW::RepeatEdges() {
+  for (int y = 0; y < Height; ++y) {
+    uint8_t* row = Row(y);
+    std::fill(row + Width, row + PaddedWidth, row[Width - 1]);
+  }
+  for (int y = Height; y < PaddedHeight; ++y) {
+    std::memcpy(Row(y), Row(Height - 1), static_cast<size_t>(PaddedWidth));
+  }
+}
+
+void TMpegImage::Resize(int width, int height) {
+  const int paddedWidth = PaddedSize(width);
+  const int paddedHeight = PaddedSize(height);
+  Y.Resize(width, height, paddedWidth, paddedHeight);
+  const int colourWidth = std::max(1, width / 2);
+  const int colourHeight = std::max(1, height / 2);
+  Cb.Resize(colourWidth, colourHeight, paddedWidth / 2, paddedHeight / 2);
+  Cr.Resize(colourWidth, colourHeight, paddedWidth / 2, paddedHeight / 2);
+}
+
+void ConvertFrame(const RgbFrame& frame, TMpegImage& image) {
+  ConvertLuminance(frame, image.Y);
+  ConvertColour(frame, image.Cb, image.Cr);
+  image.Y.RepeatEdges();
+  image.Cb.RepeatEdges();
+  image.Cr.RepeatEdges();
+}
+
+}  // namespace morvane::mpeg
