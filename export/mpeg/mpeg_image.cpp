@@ -9,23 +9,17 @@ namespace {
 
 int PaddedSize(int size) { return (size + 15) / 16 * 16; }
 
-// The luminance weights are 330, 649 and 121 in 1280ths.
-uint8_t Luminance(const uint8_t* pixel) {
-  const int sum = 330 * pixel[0] + 649 * pixel[1] + 121 * pixel[2];
-  int y = sum / 1280;
-  const int rest = sum % 1280;
-  if (rest > 640 || (rest == 640 && y % 2 == 1)) {
-    ++y;
-  }
-  return static_cast<uint8_t>(y + 16);
-}
-
+// The luminance weights are 330, 649 and 121 in 1280ths. A sum exactly
+// halfway between two levels goes to the even one.
+template <int kPixelBytes>
 void ConvertLuminance(const RgbFrame& frame, TImageBW& plane) {
   for (int y = 0; y < frame.Height; ++y) {
     const uint8_t* pixel = frame.Row(y);
     uint8_t* out = plane.Row(y);
-    for (int x = 0; x < frame.Width; ++x, pixel += frame.PixelBytes) {
-      out[x] = Luminance(pixel);
+    for (int x = 0; x < frame.Width; ++x, pixel += kPixelBytes) {
+      const int sum = 330 * pixel[0] + 649 * pixel[1] + 121 * pixel[2] + 640;
+      const int level = sum / 1280;
+      out[x] = static_cast<uint8_t>(level - ((level * 1280 == sum) & level) + 16);
     }
   }
 }
@@ -77,7 +71,11 @@ void TMpegImage::Resize(int width, int height) {
 }
 
 void ConvertFrame(const RgbFrame& frame, TMpegImage& image) {
-  ConvertLuminance(frame, image.Y);
+  if (frame.PixelBytes == 4) {
+    ConvertLuminance<4>(frame, image.Y);
+  } else {
+    ConvertLuminance<3>(frame, image.Y);
+  }
   ConvertColour(frame, image.Cb, image.Cr);
   image.Y.RepeatEdges();
   image.Cb.RepeatEdges();
