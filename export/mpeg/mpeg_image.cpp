@@ -24,20 +24,28 @@ void ConvertLuminance(const RgbFrame& frame, TImageBW& plane) {
   }
 }
 
+template <int kPixelBytes>
 void ConvertColour(const RgbFrame& frame, TImageBW& cb, TImageBW& cr) {
+  // Only a frame one pixel wide lacks the right-hand pixel of a pair.
+  const int right = frame.Width > 1 ? kPixelBytes : 0;
   for (int cy = 0; cy < cb.Height; ++cy) {
-    const int y = 2 * cy;
-    for (int cx = 0; cx < cb.Width; ++cx) {
-      const uint8_t* left = frame.Pixel(2 * cx, y);
-      // Only a frame one pixel wide lacks the right-hand pixel.
-      const uint8_t* right = frame.Pixel(std::min(2 * cx + 1, frame.Width - 1), y);
-      const int r = (left[0] + right[0]) / 2;
-      const int g = (left[1] + right[1]) / 2;
-      const int b = (left[2] + right[2]) / 2;
-      cb.Row(cy)[cx] = static_cast<uint8_t>((-21 * r - 42 * g + 63 * b) / 128 + 128);
-      cr.Row(cy)[cx] = static_cast<uint8_t>((63 * r - 53 * g - 10 * b) / 128 + 128);
+    const uint8_t* pixel = frame.Row(2 * cy);
+    uint8_t* cbRow = cb.Row(cy);
+    uint8_t* crRow = cr.Row(cy);
+    for (int cx = 0; cx < cb.Width; ++cx, pixel += 2 * kPixelBytes) {
+      const int r = (pixel[0] + pixel[right]) / 2;
+      const int g = (pixel[1] + pixel[right + 1]) / 2;
+      const int b = (pixel[2] + pixel[right + 2]) / 2;
+      cbRow[cx] = static_cast<uint8_t>((-21 * r - 42 * g + 63 * b) / 128 + 128);
+      crRow[cx] = static_cast<uint8_t>((63 * r - 53 * g - 10 * b) / 128 + 128);
     }
   }
+}
+
+template <int kPixelBytes>
+void Convert(const RgbFrame& frame, TMpegImage& image) {
+  ConvertLuminance<kPixelBytes>(frame, image.Y);
+  ConvertColour<kPixelBytes>(frame, image.Cb, image.Cr);
 }
 
 }  // namespace
@@ -72,11 +80,10 @@ void TMpegImage::Resize(int width, int height) {
 
 void ConvertFrame(const RgbFrame& frame, TMpegImage& image) {
   if (frame.PixelBytes == 4) {
-    ConvertLuminance<4>(frame, image.Y);
+    Convert<4>(frame, image);
   } else {
-    ConvertLuminance<3>(frame, image.Y);
+    Convert<3>(frame, image);
   }
-  ConvertColour(frame, image.Cb, image.Cr);
   image.Y.RepeatEdges();
   image.Cb.RepeatEdges();
   image.Cr.RepeatEdges();
