@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <cstdlib>
 
 #include "export/mpeg/mpeg_tables.h"
@@ -26,10 +27,37 @@ constexpr RunLevelIndex MakeRunLevelIndex() {
 
 constexpr RunLevelIndex kRunLevelIndex = MakeRunLevelIndex();
 
-// round(numerator / denominator) with halves away from zero; denominator > 0.
-int RoundedQuotient(int numerator, int denominator) {
-  const int magnitude = (2 * std::abs(numerator) + denominator) / (2 * denominator);
-  return numerator < 0 ? -magnitude : magnitude;
+// Quantising divides 16 |F| + w q by 2 w q (rounding 8 F / (w q) half away
+// from zero). Dividing instead by multiplying with floor(2^32 / d) + 1 and
+// keeping the top 32 bits is exact while the dividend times d stays below
+// 2^32; dividends stay below 2^17 (|F| < 4096) and d below 2^13.
+struct Divisor {
+  uint32_t Reciprocal;
+  uint32_t Half;  // w q, half the divisor
+};
+
+using DivisorTable = std::array<std::array<Divisor, 64>, kLargestQuantiser + 1>;
+
+DivisorTable MakeDivisors() {
+  DivisorTable table{};
+  for (int quantiser = 1; quantiser <= kLargestQuantiser; ++quantiser) {
+    for (int k = 0; k < 64; ++k) {
+      const uint32_t half = kDefaultIntraMatrix[k] * static_cast<uint32_t>(quantiser);
+      table[quantiser][k] = {static_cast<uint32_t>((uint64_t{1} << 32) / (2 * half) + 1), half};
+    }
+  }
+  return table;
+}
+
+const DivisorTable& Divisors() {
+  static const DivisorTable table = MakeDivisors();
+  return table;
+}
+
+int Quantised(int coefficient, const Divisor& divisor) {
+  const uint32_t dividend = 16 * static_cast<uint32_t>(std::abs(coefficient)) + divisor.Half;
+  const int magnitude = std::min(static_cast<int>((uint64_t{dividend} * divisor.Reciprocal) >> 32), kLargestLevel);
+  return coefficient < 0 ? -magnitude : magnitude;
 }
 
 MpegResult PutDcDifference(TMpegStream& stream, int difference, Component component) {
@@ -71,10 +99,11 @@ MpegResult PutRunLevel(TMpegStream& stream, int run, int level) {
 }  // namespace
 
 void QuantiseIntra(const Coefficients& coefficients, int quantiser, Levels& levels) {
-  levels[0] = std::clamp(RoundedQuotient(coefficients[0], 8), -kLargestLevel, kLargestLevel);
+  // The DC level is F / 8 = 8 F / 64, the AC rule with w q = 64.
+  levels[0] = Quantised(coefficients[0], {(uint32_t{1} << 25) + 1, 64});
+  const std::array<Divisor, 64>& divisors = Divisors()[quantiser];
   for (int k = 1; k < 64; ++k) {
-    const int level = RoundedQuotient(8 * coefficients[k], kDefaultIntraMatrix[k] * quantiser);
-    levels[k] = std::clamp(level, -kLargestLevel, kLargestLevel);
+    levels[k] = Quantised(coefficients[k], divisors[k]);
   }
 }
 

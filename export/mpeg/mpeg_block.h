@@ -13,12 +13,14 @@ namespace morvane::mpeg {
 // Which plane a block comes from; also the index of its DC predictor.
 enum class Component { Luminance = 0, Cb = 1, Cr = 2 };
 
+inline constexpr int kLargestQuantiser = 31;
+
 // Quantised coefficients in raster order.
 using Levels = std::array<int, 64>;
 
 // The DC level is F / 8, each AC level 8 F / (w q) with w the default intra
 // matrix and q the quantiser, all rounded half away from zero and clamped to
-// -255..255. `quantiser` is 1 to 31.
+// -255..255. `quantiser` is 1 to kLargestQuantiser.
 void QuantiseIntra(const Coefficients& coefficients, int quantiser, Levels& levels);
 
 // Writes the DC difference to the component's predictor (which then becomes

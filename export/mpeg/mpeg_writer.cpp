@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "export/mpeg/mpeg_block.h"
 #include "export/mpeg/mpeg_headers.h"
 #include "export/mpeg/mpeg_pictures.h"
 #include "export/mpeg/mpeg_tables.h"
@@ -11,7 +12,6 @@ namespace morvane::mpeg {
 namespace {
 
 constexpr int kLargestSize = 4095;
-constexpr int kLargestQuantiser = 31;
 
 bool InRange(int value, int low, int high) { return value >= low && value <= high; }
 
