@@ -1,5 +1,6 @@
 #include "export/mpeg/mpeg_writer.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "export/mpeg/mpeg_block.h"
@@ -68,31 +69,23 @@ MpegResult TMpeg::Commit(const TMpegStream::Mark& mark, MpegResult encoded, int 
   return stream_->WriteWholeBuffers() ? MpegResult() : MpegResult::Failure(kWriteFailedText);
 }
 
-MpegResult TMpeg::AddIntraFrame(const RgbFrame& frame) {
+MpegResult TMpeg::AddFrame(const RgbFrame& frame, bool intra) {
   if (MpegResult checked = CheckFrame(frame); !checked.Ok()) {
     return checked;
   }
   ConvertFrame(frame, next_);
   const TMpegStream::Mark mark = stream_->Here();
-  // The first group holds every picture up to one second's worth; from then
-  // on each intra picture opens a group.
-  if (picturesWritten_ > picturesPerSecond_) {
-    WriteGopHeader(*stream_, picturesWritten_, picturesPerSecond_);
+  MpegResult encoded;
+  if (intra) {
+    // The first group holds every picture up to one second's worth; from
+    // then on each intra picture opens a group.
+    if (picturesWritten_ > picturesPerSecond_) {
+      WriteGopHeader(*stream_, picturesWritten_, picturesPerSecond_);
+    }
+    encoded = WriteIntraPicture(*stream_, next_, quantiser_);
+  } else {
+    encoded = WritePredictedPicture(*stream_, next_, current_, quantiser_, motionThreshold_);
   }
-  const MpegResult encoded = WriteIntraPicture(*stream_, next_, quantiser_);
-  if (encoded.Ok()) {
-    std::swap(current_, next_);
-  }
-  return Commit(mark, encoded, 1);
-}
-
-MpegResult TMpeg::AddPredictedFrame(const RgbFrame& frame) {
-  if (MpegResult checked = CheckFrame(frame); !checked.Ok()) {
-    return checked;
-  }
-  ConvertFrame(frame, next_);
-  const TMpegStream::Mark mark = stream_->Here();
-  const MpegResult encoded = WritePredictedPicture(*stream_, next_, current_, quantiser_, motionThreshold_);
   if (encoded.Ok()) {
     std::swap(current_, next_);
   }
@@ -108,7 +101,7 @@ MpegResult TMpeg::RepeatFrame(int count) {
   for (int i = 0; i < count; ++i) {
     WriteRepeatedPicture(*stream_, macroblocks);
   }
-  return Commit(mark, {}, count > 0 ? count : 0);
+  return Commit(mark, {}, std::max(count, 0));
 }
 
 MpegResult TMpeg::Finish() {

@@ -28,10 +28,10 @@ class TMpeg {
   // header and a first group-of-pictures header.
   MpegResult Init(int width, int height, MpegSink sink, int rateIndex, int motionThreshold, int quantiser);
 
-  MpegResult AddIntraFrame(const RgbFrame& frame);
+  MpegResult AddIntraFrame(const RgbFrame& frame) { return AddFrame(frame, true); }
   // The frame is predicted from the frame added before it, as given (not as a
   // decoder will show it).
-  MpegResult AddPredictedFrame(const RgbFrame& frame);
+  MpegResult AddPredictedFrame(const RgbFrame& frame) { return AddFrame(frame, false); }
   // `count` pictures that show the previous picture again; none for count < 1.
   MpegResult RepeatFrame(int count);
   // Ends the sequence and hands over the rest of the stream. Does nothing
@@ -39,6 +39,7 @@ class TMpeg {
   MpegResult Finish();
 
  private:
+  MpegResult AddFrame(const RgbFrame& frame, bool intra);
   MpegResult CheckReady() const;
   MpegResult CheckFrame(const RgbFrame& frame) const;
   // Keeps what was written since `mark` when `encoded` succeeded (takes it
