@@ -117,7 +117,8 @@ std::string EncodeMovie(const std::vector<QImage>& frames) {
   EXPECT_TRUE(mpeg.Init(frames[0].width(), frames[0].height(), out.Sink(), kMovieRate, kMovieThreshold,
                         kMovieQuantiser).Ok());
   for (size_t i = 0; i < frames.size(); ++i) {
-    const MpegResult added = i % 4 == 0 ? mpeg.AddIntraFrame(FrameOf(frames[i])) : mpeg.AddPredictedFrame(FrameOf(frames[i]));
+    const RgbFrame frame = FrameOf(frames[i]);
+    const MpegResult added = i % 4 == 0 ? mpeg.AddIntraFrame(frame) : mpeg.AddPredictedFrame(frame);
     EXPECT_TRUE(added.Ok()) << added.Error();
     EXPECT_TRUE(mpeg.RepeatFrame(1).Ok());
   }
@@ -168,7 +169,8 @@ std::string RunShell(const std::string& command) {
 
 // Hands every picture ffmpeg decodes to `each` as RGB rows; returns the count.
 int DecodeEach(const std::string& path, int width, int height, const std::function<void(int, const QImage&)>& each) {
-  FILE* pipe = popen(("ffmpeg -v error -i " + path + " -fps_mode passthrough -f rawvideo -pix_fmt rgb24 -").c_str(), "r");
+  const std::string command = "ffmpeg -v error -i " + path + " -fps_mode passthrough -f rawvideo -pix_fmt rgb24 -";
+  FILE* pipe = popen(command.c_str(), "r");
   QImage picture(width, height, QImage::Format_RGB888);
   int count = 0;
   for (bool whole = true; whole; ) {
@@ -337,7 +339,8 @@ TEST(MpegWriter, RefusalsLeaveNoTrace) {
   TMpeg mpeg;
   for (const auto& [width, height, rate, quantiser] :
        {std::tuple{0, 48, 1, 4}, {4096, 48, 1, 4}, {64, 0, 1, 4}, {64, 48, 1, 32}, {64, 48, 1, 0}, {64, 48, 9, 4}}) {
-    EXPECT_EQ(mpeg.Init(width, height, out.Sink(), rate, 0, quantiser).Error(), kInitFailedText) << width << "x" << height;
+    EXPECT_EQ(mpeg.Init(width, height, out.Sink(), rate, 0, quantiser).Error(), kInitFailedText)
+        << width << "x" << height << ", rate " << rate << ", quantiser " << quantiser;
   }
   EXPECT_EQ(mpeg.Init(64, 48, nullptr, 1, 0, 4).Error(), kInitFailedText);
   EXPECT_EQ(mpeg.AddIntraFrame(FrameOf(picture)).Error(), kNotInitialisedText);
@@ -360,7 +363,7 @@ TEST(MpegWriter, RefusalsLeaveNoTrace) {
       EXPECT_EQ(writer.AddIntraFrame(FrameOf(larger.copy(0, 0, 64, 47))).Error(), kDifferentSizeText);
       EXPECT_EQ(writer.AddPredictedFrame(FrameOf(moved, 2)).Error(), kPixelFormatText);
     }
-    EXPECT_TRUE((refusals ? writer.AddPredictedFrame(FrameOf(padded, 4)) : writer.AddPredictedFrame(FrameOf(moved))).Ok());
+    EXPECT_TRUE(writer.AddPredictedFrame(refusals ? FrameOf(padded, 4) : FrameOf(moved)).Ok());
     EXPECT_TRUE(writer.Finish().Ok());
     return stream.Bytes;
   };
@@ -496,7 +499,8 @@ QImage OneCodePerBlock() {
 TEST(MpegWriter, EveryCoefficientCodeDecodes) {
   const StreamFile file(EncodePair(OneCodePerBlock(), OneCodePerBlock(), 0, kCodeQuantiser));
   const std::string luminance = file.Path() + ".y";
-  EXPECT_EQ(RunShell("ffmpeg -v error -i " + file.Path() + " -frames:v 1 -f rawvideo -pix_fmt yuv420p " + luminance), "");
+  EXPECT_EQ(RunShell("ffmpeg -v error -i " + file.Path() + " -frames:v 1 -f rawvideo -pix_fmt yuv420p " + luminance),
+            "");
   const std::string decoded = morvane::testing::ReadWholeFile(luminance);
   ASSERT_EQ(decoded.size(), 128u * 64u * 3 / 2);
   for (int block = 0; block < 128; ++block) {

@@ -33,7 +33,8 @@ PairedBasis MakeBasis() {
     const double scale = u == 0 ? std::sqrt(0.5) / 2 : 0.5;
     int16_t b[8];
     for (int x = 0; x < 8; ++x) {
-      b[x] = static_cast<int16_t>(std::lround((1 << kBasisBits) * scale * std::cos((2 * x + 1) * u * std::numbers::pi / 16)));
+      const double value = scale * std::cos((2 * x + 1) * u * std::numbers::pi / 16);
+      b[x] = static_cast<int16_t>(std::lround((1 << kBasisBits) * value));
     }
     for (int pair = 0; pair < 4; ++pair) {
       basis.Pairs[u][pair] = _mm_set_epi16(b[2 * pair + 1], b[2 * pair], b[2 * pair + 1], b[2 * pair],
