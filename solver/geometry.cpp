@@ -12,7 +12,6 @@ namespace {
 IntersectionResult BothPoints(Point one, Point two) { return {2, one.X, one.Y, two.X, two.Y}; }
 
 IntersectionResult TouchingPoint(double x1, double y1, double a, double theta) {
-  IntersectionResult result;
   const Point p = RotateRad(x1, y1, x1 + a, y1, theta);
   return {1, p.X, p.Y, p.X, p.Y};
 }

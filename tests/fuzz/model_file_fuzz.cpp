@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -57,8 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(std::memcmp(before.get(), model.get(), sizeof(ModelState)) == 0);
     return 0;
   }
-  const std::string written = FormatModelText(*model);
-  Require(Accepts(written, *model));
+  const std::optional<std::string> written = FormatModelText(*model);
+  Require(written && Accepts(*written, *model));
   Require(FormatModelText(*model) == written);
 
   ProgressLog log{.Enabled = true};
