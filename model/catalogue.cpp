@@ -234,28 +234,31 @@ bool PlacePen(ModelState& model, int32_t kind, double x, double y) {
   return AppendPens(model, kind, x, y) == Placement::Placed;
 }
 
-std::optional<PinStatus> PinStateAt(const ModelState& model, double x, double y) {
-  std::optional<PinStatus> found;
-  for (const SlotRef at : PinSlots(model.PartTable, model.PartCount)) {
+namespace {
+
+// The value of the last slot (in part, then slot order) standing at the point.
+template <typename Slots, typename PlaceOf, typename Value>
+auto LastSlotAt(const ModelState& model, Slots slots, PlaceOf placeOf, Value PartRecord::*values, double x,
+                double y) -> std::optional<typename Value::value_type> {
+  std::optional<typename Value::value_type> found;
+  for (const SlotRef at : slots) {
     const PartRecord& part = model.PartTable[at.Part];
-    const Point p = PinWorld(part, at.Slot);
+    const Point p = placeOf(part, at.Slot);
     if (SamePoint(p.X, p.Y, x, y)) {
-      found = part.PinState[at.Slot];
+      found = (part.*values)[at.Slot];
     }
   }
   return found;
 }
 
+}  // namespace
+
+std::optional<PinStatus> PinStateAt(const ModelState& model, double x, double y) {
+  return LastSlotAt(model, PinSlots(model.PartTable, model.PartCount), PinWorld, &PartRecord::PinState, x, y);
+}
+
 std::optional<int32_t> PenColourAt(const ModelState& model, double x, double y) {
-  std::optional<int32_t> found;
-  for (const SlotRef at : PenSlots(model.PartTable, model.PartCount)) {
-    const PartRecord& part = model.PartTable[at.Part];
-    const Point p = PenWorld(part, at.Slot);
-    if (SamePoint(p.X, p.Y, x, y)) {
-      found = part.PenColor[at.Slot];
-    }
-  }
-  return found;
+  return LastSlotAt(model, PenSlots(model.PartTable, model.PartCount), PenWorld, &PartRecord::PenColor, x, y);
 }
 
 int PinIdAt(const ModelState& model, int partIndex, double x, double y) {

@@ -19,10 +19,10 @@ namespace {
 namespace fs = std::filesystem;
 
 using testing::FileSizeLimit;
+using testing::ReadWholeFile;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-std::string ReadBytes(const fs::path& path) { return testing::ReadWholeFile(path.string()); }
 
 using testing::Drop;
 
@@ -104,13 +104,13 @@ TEST(ModelFile, RoundTripThroughFilesIsByteIdentical) {
   const fs::path path = folder / "model.mvd";
   for (const auto& original : {Linkage(), DiskWithPen()}) {
     ASSERT_FALSE(WriteModelFile(path.string(), *original));
-    const std::string written = ReadBytes(path);
+    const std::string written = ReadWholeFile(path);
     EXPECT_EQ(written, FormatModelText(*original));
 
     auto read = std::make_unique<ModelState>();
     ASSERT_EQ(ReadModelFile(path.string(), *read).Status, ReadStatus::Ok);
     ASSERT_FALSE(WriteModelFile(path.string(), *read));
-    EXPECT_EQ(ReadBytes(path), written);
+    EXPECT_EQ(ReadWholeFile(path), written);
     EXPECT_EQ(read->PartCount, original->PartCount);
     EXPECT_EQ(read->PlacementTable, original->PlacementTable);
   }
@@ -180,8 +180,8 @@ TEST(ModelFile, FailedWriteKeepsWhatWasThereAndLeavesNoTemporary) {
     const FileSizeLimit limit(100);
     EXPECT_EQ(WriteModelFile(old.string(), *model), messages::WriteFailed);
   }
-  EXPECT_EQ(ReadBytes(old), "old content");
-  EXPECT_EQ(ReadBytes(folder / "folder.mvd" / "inside"), "x");
+  EXPECT_EQ(ReadWholeFile(old), "old content");
+  EXPECT_EQ(ReadWholeFile(folder / "folder.mvd" / "inside"), "x");
   EXPECT_EQ(folder.EntryCount(), 3u) << "a temporary was left behind";
 }
 

@@ -16,10 +16,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::FileSizeLimit;
+using testing::ReadWholeFile;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-std::string Read(const fs::path& path) { return testing::ReadWholeFile(path.string()); }
 
 mode_t ModeOf(const fs::path& path) {
   struct stat info {};
@@ -37,12 +37,12 @@ TEST(OutputFile, FollowsLinksKeepsPermissionsAndTakesLongNames) {
   fs::create_symlink("target", folder / "link");
   ASSERT_TRUE(WriteWholeFile((folder / "link").string(), "new"));
   EXPECT_TRUE(S_ISLNK(ModeOf(folder / "link")));
-  EXPECT_EQ(Read(folder / "target"), "new");
+  EXPECT_EQ(ReadWholeFile(folder / "target"), "new");
   EXPECT_EQ(ModeOf(folder / "target") & 07777, 0640u);
 
   const fs::path longName = folder / std::string(250, 'n');
   ASSERT_TRUE(WriteWholeFile(longName.string(), "long"));
-  EXPECT_EQ(Read(longName), "long");
+  EXPECT_EQ(ReadWholeFile(longName), "long");
   EXPECT_EQ(folder.EntryCount(), 3u);
 }
 
@@ -53,7 +53,7 @@ TEST(OutputFile, RefusalsAndFailuresLeaveTheOldFileIntact) {
   WriteBytes(folder / "protected", "keep");
   chmod((folder / "protected").c_str(), 0444);
   EXPECT_FALSE(WriteWholeFile((folder / "protected").string(), "lost"));
-  EXPECT_EQ(Read(folder / "protected"), "keep");
+  EXPECT_EQ(ReadWholeFile(folder / "protected"), "keep");
 
   WriteBytes(folder / "old", "old content");
   {
@@ -65,7 +65,7 @@ TEST(OutputFile, RefusalsAndFailuresLeaveTheOldFileIntact) {
     EXPECT_FALSE(file->Write("c")) << "a failed file stays failed";
     EXPECT_FALSE(file->Commit());
   }
-  EXPECT_EQ(Read(folder / "old"), "old content");
+  EXPECT_EQ(ReadWholeFile(folder / "old"), "old content");
   EXPECT_FALSE(WriteWholeFile((folder / "missing" / "file").string(), "x"));
   EXPECT_FALSE(WriteWholeFile(folder.Path.string(), "x")) << "a folder is no file";
   EXPECT_EQ(folder.EntryCount(), 2u) << "a temporary was left behind";
@@ -80,7 +80,7 @@ TEST(OutputFile, DevicesAndPipesAreWrittenInPlace) {
   TempFolder folder;
   const fs::path pipe = folder / "pipe";
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  std::future<std::string> received = std::async(std::launch::async, [&] { return Read(pipe); });
+  std::future<std::string> received = std::async(std::launch::async, [&] { return ReadWholeFile(pipe); });
   const std::unique_ptr<OutputFile> file = OutputFile::Open(pipe.string());
   ASSERT_TRUE(file);
   EXPECT_TRUE(file->Write("through the pipe"));
@@ -99,7 +99,7 @@ TEST(OutputFile, WriteAtPatchesWhatWasWritten) {
   EXPECT_EQ(file->Size(), 14u);
   EXPECT_TRUE(file->WriteAt(5, "0014", 4));
   EXPECT_TRUE(file->Commit());
-  EXPECT_EQ(Read(folder / "patched"), "size=0014;body");
+  EXPECT_EQ(ReadWholeFile(folder / "patched"), "size=0014;body");
 
   const std::unique_ptr<OutputFile> beyond = OutputFile::Open((folder / "beyond").string());
   ASSERT_TRUE(beyond && beyond->Write("ab"));
@@ -110,13 +110,13 @@ TEST(OutputFile, WriteAtPatchesWhatWasWritten) {
 
 // Reading takes regular files of a bounded size only: a device would never end.
 TEST(OutputFile, ReadingRefusesDevicesPipesAndHugeFiles) {
-  EXPECT_FALSE(ReadWholeFile("/dev/zero", 1000));
+  EXPECT_FALSE(morvane::ReadWholeFile("/dev/zero", 1000));
   TempFolder folder;
   WriteBytes(folder / "small", std::string(1000, 's'));
-  EXPECT_EQ(ReadWholeFile((folder / "small").string(), 1000), std::string(1000, 's'));
-  EXPECT_FALSE(ReadWholeFile((folder / "small").string(), 999));
+  EXPECT_EQ(morvane::ReadWholeFile((folder / "small").string(), 1000), std::string(1000, 's'));
+  EXPECT_FALSE(morvane::ReadWholeFile((folder / "small").string(), 999));
   ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0600), 0);
-  EXPECT_FALSE(ReadWholeFile((folder / "pipe").string(), 1000));
+  EXPECT_FALSE(morvane::ReadWholeFile((folder / "pipe").string(), 1000));
 }
 
 }  // namespace
