@@ -1,8 +1,10 @@
 #include "app/program.h"
 
+#include "app/document_commands.h"
 #include "app/form_debug.h"
 #include "app/form_main.h"
 #include "app/form_propaty.h"
+#include "app/rotation_controls.h"
 #include "export/tform_area.h"
 #include "export/tform_avi.h"
 
@@ -15,7 +17,9 @@ Program::Program(Language language, UserDialogs& dialogs, std::string modelArgum
       debug_(std::make_unique<TformDebug>(session_, dialogs)),
       avi_(std::make_unique<exporting::TformAVI>(language)),
       area_(std::make_unique<exporting::TformArea>(language, main_.get())),
-      view_(std::make_unique<DocumentView>(session_, *main_, dialogs)) {
+      view_(std::make_unique<DocumentView>(session_, *main_, dialogs)),
+      documentCommands_(std::make_unique<DocumentCommands>(*view_)),
+      rotationControls_(std::make_unique<RotationControls>(*view_, *debug_)) {
   QObject::connect(main_.get(), &TformMain::btnDebugClick, debug_.get(), &TformDebug::SetOpen);
   QObject::connect(debug_.get(), &TformDebug::Closed, main_.get(), &TformMain::ReleaseDebugButton);
 }

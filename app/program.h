@@ -14,6 +14,8 @@ class TformAVI;
 
 namespace morvane::app {
 
+class DocumentCommands;
+class RotationControls;
 class TformDebug;
 class TformMain;
 class TformPropaty;
@@ -44,6 +46,9 @@ class Program {
   std::unique_ptr<exporting::TformAVI> avi_;
   std::unique_ptr<exporting::TformArea> area_;
   std::unique_ptr<DocumentView> view_;
+  // After the view and the windows, which they use to the end.
+  std::unique_ptr<DocumentCommands> documentCommands_;
+  std::unique_ptr<RotationControls> rotationControls_;
 };
 
 }  // namespace morvane::app

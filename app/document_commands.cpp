@@ -1,0 +1,130 @@
+#include "app/document_commands.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QSlider>
+#include <QStandardPaths>
+#include <optional>
+
+#include "app/document_view.h"
+#include "app/form_main.h"
+#include "app/user_dialogs.h"
+#include "model/messages.h"
+#include "view/qt_text.h"
+
+namespace morvane::app {
+
+namespace {
+
+constexpr Message kOpenTitle{"リンク機構データを開く", "Linkage mechanism data is opened"};
+constexpr Message kSaveTitle{"リンク機構データの保存", "Preservation of data of linkage mechanism"};
+constexpr Message kModelFilter{"リンク機構データ (*.mvd)|*.mvd", "Linkage mechanism data (*.mvd)|*.mvd"};
+constexpr char kModelExtensionWithoutDot[] = "mvd";
+constexpr double kGridStep = 10;
+
+bool FileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+
+std::string DocumentsFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+}
+
+}  // namespace
+
+DocumentCommands::DocumentCommands(DocumentView& view) : view_(view) {
+  TformMain& main = view.Main();
+  Session& session = view.Document();
+  const auto updating = [this](auto command) {
+    return [this, command] {
+      command();
+      view_.Update();
+    };
+  };
+  connect(&main, &TformMain::btnOpenClick, this, &DocumentCommands::Open);
+  connect(&main, &TformMain::btnSaveClick, this, &DocumentCommands::Save);
+  connect(&main, &TformMain::btnClearClick, this, &DocumentCommands::ClearAll);
+  connect(&main, &TformMain::btnUndoClick, this, updating([&session] { session.Undo(); }));
+  connect(&main, &TformMain::btnRedoClick, this, updating([&session] { session.Redo(); }));
+  connect(&main, &TformMain::btnModoruClick, this, updating([&session] { session.ReturnToPlacement(); }));
+  connect(&main, &TformMain::btnPenDrawClearClick, this, updating([&session] { session.EraseLoci(); }));
+  connect(&main, &TformMain::btnUpClick, this, [this] { MoveAll(0, -1); });
+  connect(&main, &TformMain::btnDownClick, this, [this] { MoveAll(0, 1); });
+  connect(&main, &TformMain::btnLeftClick, this, [this] { MoveAll(-1, 0); });
+  connect(&main, &TformMain::btnRightClick, this, [this] { MoveAll(1, 0); });
+  main.installEventFilter(this);
+}
+
+bool DocumentCommands::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show && watched == &view_.Main() && !shownOnce_) {
+    shownOnce_ = true;
+    // After the showing has run its course: a message about a bad file is a
+    // window of its own, shown over the main window.
+    QMetaObject::invokeMethod(this, &DocumentCommands::OpenStartModel, Qt::QueuedConnection);
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void DocumentCommands::OpenStartModel() {
+  if (!view_.Main().ModelArgument().empty()) {
+    OpenFile(view_.Main().ModelArgument());
+  }
+}
+
+void DocumentCommands::Open() {
+  Session& session = view_.Document();
+  const Language language = session.UiLanguage();
+  const FileRequest request{
+      TextOf(kOpenTitle, language),
+      QString::fromStdString(session.StartFolder(DocumentsFolder())),
+      QString(),
+      TextOf(kModelFilter, language),
+      QString::fromLatin1(kModelExtensionWithoutDot),
+  };
+  if (const std::optional<FileChoice> choice = view_.Dialogs().ChooseOpenFile(&view_.Main(), request)) {
+    OpenFile(choice->Path.toStdString());
+  }
+}
+
+void DocumentCommands::OpenFile(const std::string& path) {
+  if (const Reply failure = view_.Document().Open(path)) {
+    view_.Show(failure);
+    return;
+  }
+  view_.Update();
+  if (view_.Document().RotationEnabled()) {
+    view_.TrackBar().setFocus();
+  }
+}
+
+void DocumentCommands::Save() {
+  Session& session = view_.Document();
+  // The loci go before the question, whatever the answer.
+  session.EraseLoci();
+  view_.Redraw();
+  const Language language = session.UiLanguage();
+  const FileRequest request{
+      TextOf(kSaveTitle, language),
+      QString::fromStdString(session.StartFolder(DocumentsFolder())),
+      QString::fromStdString(session.ProposeModelName(FileExists)),
+      TextOf(kModelFilter, language),
+      QString::fromLatin1(kModelExtensionWithoutDot),
+  };
+  if (const std::optional<FileChoice> choice = view_.Dialogs().ChooseSaveFile(&view_.Main(), request)) {
+    view_.Show(session.Save(choice->Path.toStdString()));
+  }
+}
+
+void DocumentCommands::ClearAll() {
+  Session& session = view_.Document();
+  if (!view_.Dialogs().Confirm(&view_.Main(), TextOf(messages::ConfirmClearAll, session.UiLanguage()))) {
+    return;
+  }
+  session.ClearAll();
+  view_.Update();
+}
+
+void DocumentCommands::MoveAll(int right, int down) {
+  view_.Document().MoveAll(right * kGridStep, down * kGridStep);
+  view_.Update();
+}
+
+}  // namespace morvane::app

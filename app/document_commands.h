@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <string>
+
+namespace morvane::app {
+
+class DocumentView;
+
+// The main window's document commands: opening and saving model files
+// through the user's file choosers, the model named on the command line,
+// undo and redo, return to placement, clear all, moving every part a grid
+// step and erasing the loci. Each ends with the view brought up to date.
+class DocumentCommands final : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit DocumentCommands(DocumentView& view);
+
+ protected:
+  // Watches for the main window's first showing, when the model named on the
+  // command line is opened.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Open();
+  void Save();
+  void OpenStartModel();
+  // On failure the message is shown and the model stays as it was.
+  void OpenFile(const std::string& path);
+  void ClearAll();
+  // Every part by one grid step in the direction (-1, 0 or 1 each way).
+  void MoveAll(int right, int down);
+
+  DocumentView& view_;
+  bool shownOnce_ = false;
+};
+
+}  // namespace morvane::app

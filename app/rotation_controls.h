@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <chrono>
+
+#include "solver/auto_rotation.h"
+#include "solver/drive.h"
+
+class QAbstractButton;
+class QWidget;
+
+namespace morvane::app {
+
+class DocumentView;
+class TformDebug;
+
+// The drive strip under the canvas: every move of TrackBar1 is one drive
+// step, cmbSpeed sets the step of automatic rotation, and btnPlay or btnBack
+// held down turns the power part automatically.
+//
+// Automatic rotation is paced by a timer: one step per displayed frame at
+// most, so that the slowest speed is a slow turn on any machine. The event
+// loop keeps running between steps, so a second click on the button stops it
+// at once, and so does closing the program, which releases the buttons.
+class RotationControls final : public QObject {
+  Q_OBJECT
+
+ public:
+  // About sixty steps a second.
+  static constexpr std::chrono::milliseconds kStepInterval{16};
+
+  RotationControls(DocumentView& view, TformDebug& debug);
+
+ private:
+  void Step(int position);
+  void Refuse(const DriveResult& result);
+  void Toggle(Rotation direction, bool down);
+  void Start(Rotation direction);
+  void Stop();
+  void Tick();
+  // The bar shows the session's track position without starting a step.
+  void ShowTrackPosition();
+  QAbstractButton& Button(Rotation direction);
+
+  DocumentView& view_;
+  TformDebug& debug_;
+  QWidget& leftPanel_;
+  QTimer pace_;
+  Rotation direction_ = Rotation::Forward;
+  bool rotating_ = false;
+};
+
+}  // namespace morvane::app
