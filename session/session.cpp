@@ -103,6 +103,9 @@ void Session::Redo() {
 void Session::ReturnToPlacement() {
   loci_.Clear();
   RestorePlacement(*model_);
+  // The power part now stands where the bar was at the placement; the next
+  // step must start from there, not jump from where the drive had been.
+  model_->PowerPosition = model_->TrackPosition;
   history_->Clear();
   AfterHistoryJump();
 }

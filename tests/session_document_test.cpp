@@ -93,6 +93,9 @@ TEST(SessionDocument, ReturnToPlacementClearAllAndMoveAll) {
   s.ReturnToPlacement();
   EXPECT_EQ(s.Model().PartTable, placed);
   EXPECT_EQ(s.Model().TrackPosition, 0);
+  ASSERT_EQ(s.DriveTo(40).Status, DriveStatus::Moved);
+  EXPECT_EQ(s.Model().PartTable[0].Angle, 4) << "the first step after a return starts from the placement";
+  s.ReturnToPlacement();
   EXPECT_EQ(s.Model().AngleStep, 40);
   EXPECT_TRUE(s.Loci().Empty());
 
