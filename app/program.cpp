@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/document_commands.h"
+#include "app/export_commands.h"
 #include "app/form_debug.h"
 #include "app/form_main.h"
 #include "app/form_propaty.h"
@@ -19,9 +20,12 @@ Program::Program(Language language, UserDialogs& dialogs, std::string modelArgum
       area_(std::make_unique<exporting::TformArea>(language, main_.get())),
       view_(std::make_unique<DocumentView>(session_, *main_, dialogs)),
       documentCommands_(std::make_unique<DocumentCommands>(*view_)),
-      rotationControls_(std::make_unique<RotationControls>(*view_, *debug_)) {
+      rotationControls_(std::make_unique<RotationControls>(*view_, *debug_)),
+      exports_(std::make_unique<ExportCommands>(*view_, *area_, *avi_)) {
   QObject::connect(main_.get(), &TformMain::btnDebugClick, debug_.get(), &TformDebug::SetOpen);
   QObject::connect(debug_.get(), &TformDebug::Closed, main_.get(), &TformMain::ReleaseDebugButton);
+  QObject::connect(main_.get(), &TformMain::btnImageSaveClick, [this] { exports_->btnImageSaveClick(); });
+  QObject::connect(main_.get(), &TformMain::btnPrintClick, [this] { exports_->btnPrintClick(); });
 }
 
 Program::~Program() = default;

@@ -15,6 +15,7 @@ class TformAVI;
 namespace morvane::app {
 
 class DocumentCommands;
+class ExportCommands;
 class RotationControls;
 class TformDebug;
 class TformMain;
@@ -49,6 +50,7 @@ class Program {
   // After the view and the windows, which they use to the end.
   std::unique_ptr<DocumentCommands> documentCommands_;
   std::unique_ptr<RotationControls> rotationControls_;
+  std::unique_ptr<ExportCommands> exports_;
 };
 
 }  // namespace morvane::app

@@ -1,5 +1,7 @@
 #include "app/scripted_dialogs.h"
 
+#include <QPrinter>
+
 namespace morvane::app {
 
 namespace {
@@ -31,7 +33,14 @@ std::optional<FileChoice> ScriptedDialogs::ChooseSaveFile(QWidget*, const FileRe
   return NextFile(request);
 }
 
-bool ScriptedDialogs::SetUpPrinter(QWidget*, QPrinter&) { return TakeFirst(PrintAnswers); }
+bool ScriptedDialogs::SetUpPrinter(QWidget*, QPrinter& printer) {
+  const bool print = TakeFirst(PrintAnswers);
+  if (print && !PrintFile.isEmpty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(PrintFile);
+  }
+  return print;
+}
 
 std::optional<FileChoice> ScriptedDialogs::NextFile(const FileRequest& request) {
   FileRequests.push_back(request);

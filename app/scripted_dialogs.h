@@ -22,6 +22,9 @@ class ScriptedDialogs final : public UserDialogs {
   std::deque<bool> ConfirmAnswers;
   std::deque<std::optional<FileChoice>> FileAnswers;
   std::deque<bool> PrintAnswers;
+  // Where a print that is answered Yes goes, as when the print dialog's
+  // "Print to File (PDF)" is chosen; empty leaves the printer as it is.
+  QString PrintFile;
 
   std::vector<ShownMessage> Shown;
   std::vector<FileRequest> FileRequests;

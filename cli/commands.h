@@ -13,5 +13,8 @@ int RunCheck(const std::vector<std::string>& args, CliContext& context);
 int RunTrace(const std::vector<std::string>& args, CliContext& context);
 int RunDrive(const std::vector<std::string>& args, CliContext& context);
 int RunRender(const std::vector<std::string>& args, CliContext& context);
+int RunExport(const std::vector<std::string>& args, CliContext& context);
+int RunSeries(const std::vector<std::string>& args, CliContext& context);
+int RunPrint(const std::vector<std::string>& args, CliContext& context);
 
 }  // namespace morvane::cli

@@ -10,8 +10,6 @@
 #include <QBuffer>
 #include <QSize>
 #include <QString>
-#include <algorithm>
-#include <cctype>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,7 +17,9 @@
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
+#include "cli/picture_options.h"
 #include "cli/turning.h"
+#include "export/picture_files.h"
 #include "model/messages.h"
 #include "model/output_file.h"
 #include "view/canvas_pictures.h"
@@ -29,17 +29,10 @@ namespace morvane::cli {
 
 namespace {
 
-constexpr int kMaxOutputSide = 10000;
-
 namespace render_texts {
 inline constexpr Message MissingOutput{"出力ファイルを -o で指定してください", "an output file is required (-o OUT.png)"};
-inline constexpr Message BadArea{"範囲は X,Y,W,H で、1280 x 960 のキャンバスの内側です",
-                                 "the area is X,Y,W,H and lies inside the 1280 x 960 canvas"};
-inline constexpr Message BadSize{"大きさは WxH で、それぞれ 1 から 10000 までです",
-                                 "the size is WxH, each from 1 to 10000"};
-inline constexpr Message NotSupportedYet{"この画像形式はまだ使えません。.png を指定してください",
-                                         "this image type is not supported yet; use .png"};
-inline constexpr Message UnknownImageType{"画像ファイルの拡張子は .png です", "the image file must end in .png"};
+inline constexpr Message UnknownImageType{"画像ファイルの拡張子は .png, .jpg, .bmp, .gif のどれかです",
+                                          "the image file must end in .png, .jpg, .bmp or .gif"};
 }  // namespace render_texts
 
 struct RenderRequest {
@@ -49,70 +42,6 @@ struct RenderRequest {
   QRect Area{0, 0, view::kCanvasWidth, view::kCanvasHeight};
   std::optional<QSize> Size;
 };
-
-// Whole numbers separated by `separator`, exactly `count` of them.
-std::optional<std::vector<int>> ParseIntList(std::string_view text, char separator, size_t count) {
-  std::vector<int> values;
-  for (size_t start = 0;;) {
-    const size_t end = text.find(separator, start);
-    const auto value = ParseInt(text.substr(start, end == std::string_view::npos ? end : end - start));
-    if (!value) {
-      return std::nullopt;
-    }
-    values.push_back(*value);
-    if (end == std::string_view::npos) {
-      break;
-    }
-    start = end + 1;
-  }
-  return values.size() == count ? std::optional(values) : std::nullopt;
-}
-
-std::optional<QRect> ParseArea(const std::string& text) {
-  const auto v = ParseIntList(text, ',', 4);
-  if (!v || (*v)[2] < 1 || (*v)[3] < 1) {
-    return std::nullopt;
-  }
-  const QRect area((*v)[0], (*v)[1], (*v)[2], (*v)[3]);
-  if (!QRect(0, 0, view::kCanvasWidth, view::kCanvasHeight).contains(area)) {
-    return std::nullopt;
-  }
-  return area;
-}
-
-std::optional<QSize> ParseSize(const std::string& text) {
-  const auto v = ParseIntList(text, 'x', 2);
-  const auto inRange = [](int side) { return side >= 1 && side <= kMaxOutputSide; };
-  if (!v || !inRange((*v)[0]) || !inRange((*v)[1])) {
-    return std::nullopt;
-  }
-  return QSize((*v)[0], (*v)[1]);
-}
-
-std::string LowerExtension(const std::string& path) {
-  const size_t dot = path.find_last_of('.');
-  const size_t slash = path.find_last_of('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-    return "";
-  }
-  std::string extension = path.substr(dot);
-  std::transform(extension.begin(), extension.end(), extension.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return extension;
-}
-
-// The problem with the output name, if any: JPEG, BMP and GIF come with the
-// image writers of the export.
-std::optional<Message> OutputProblem(const std::string& path) {
-  const std::string extension = LowerExtension(path);
-  if (extension == ".png") {
-    return std::nullopt;
-  }
-  if (extension == ".jpg" || extension == ".jpeg" || extension == ".bmp" || extension == ".gif") {
-    return render_texts::NotSupportedYet;
-  }
-  return render_texts::UnknownImageType;
-}
 
 // Reads the arguments; on a problem prints it with the usage line.
 std::optional<RenderRequest> ParseRequest(const std::vector<std::string>& args, CliContext& context) {
@@ -136,8 +65,8 @@ std::optional<RenderRequest> ParseRequest(const std::vector<std::string>& args, 
     return fail(context.Text(render_texts::MissingOutput));
   }
   request.OutputPath = *output;
-  if (const auto wrong = OutputProblem(*output)) {
-    return fail(context.Text(*wrong));
+  if (exporting::LowerExtension(*output) != ".png" && !exporting::FormatOfName(*output)) {
+    return fail(context.Text(render_texts::UnknownImageType));
   }
   if (const auto position = parsed->Option("--position")) {
     request.Position = ParsePosition(*position);
@@ -148,14 +77,14 @@ std::optional<RenderRequest> ParseRequest(const std::vector<std::string>& args, 
   if (const auto area = parsed->Option("--area")) {
     const auto rect = ParseArea(*area);
     if (!rect) {
-      return fail(context.Text(render_texts::BadArea));
+      return fail(context.Text(picture_texts::BadArea));
     }
     request.Area = *rect;
   }
   if (const auto size = parsed->Option("--size")) {
     request.Size = ParseSize(*size);
     if (!request.Size) {
-      return fail(context.Text(render_texts::BadSize));
+      return fail(context.Text(picture_texts::BadSize));
     }
   }
   return request;
@@ -167,6 +96,12 @@ bool WritePng(const QImage& picture, const std::string& path) {
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, QByteArray("png"));
   return writer.write(picture) && WriteWholeFile(path, std::string_view(bytes.constData(), bytes.size()));
+}
+
+// PNG through Qt's writer, the other kinds through the export's image writers.
+bool WriteRendering(const QImage& picture, const std::string& path) {
+  const std::optional<exporting::ImageFormat> format = exporting::FormatOfName(path);
+  return format ? exporting::WritePicture(picture, *format, path) : WritePng(picture, path);
 }
 
 QImage Picture(const RenderRequest& request, const ModelState& model, const PenLoci& loci) {
@@ -200,7 +135,7 @@ int RunRender(const std::vector<std::string>& args, CliContext& context) {
       return ReportUntakenStep(result, context);
     }
   }
-  if (!WritePng(Picture(*request, session->Model(), session->Loci()), request->OutputPath)) {
+  if (!WriteRendering(Picture(*request, session->Model(), session->Loci()), request->OutputPath)) {
     context.Err << request->OutputPath << ": " << context.Text(messages::WriteFailed) << '\n';
     return kExitCannotWrite;
   }

@@ -44,4 +44,19 @@ inline constexpr Message SeriesPrintProgress{"連続イメージ印刷中...  [ 
 inline constexpr Message SeriesPrintFinishing{"連続イメージ印刷中...  [  最終処理中 ]",
                                               "Under continuation image printing...  [  Under a final disposal ]"};
 
+// A series stopped by a refused move; the drive's reason is shown first.
+inline constexpr Message SeriesImageStopped{"連続イメージの作成を中止します。",
+                                            "Creation of a continuation image is stopped."};
+inline constexpr Message SeriesPrintStopped{"連続イメージの印刷を中止します。",
+                                            "Printing of a continuation image is stopped."};
+
+// The image save dialog. Filters 1 to 4: JPEG, BMP, GIF and the 120 x 90 GIF;
+// a series offers the first three.
+inline constexpr Message ImageSaveTitle{"リンク機構イメージの保存", "Preservation of a linkage mechanism image"};
+inline constexpr Message ImageFilters{
+    "JPEG ファイル (*.jpg)|*.jpg|BMP ファイル (*.bmp)|*.bmp|GIF ファイル (*.gif)|*.gif|GIF ファイル(120x90) (*.gif)|*.gif",
+    "JPEG file (*.jpg)|*.jpg|BMP file (*.bmp)|*.bmp|GIF file (*.gif)|*.gif|GIF file(120x90) (*.gif)|*.gif"};
+inline constexpr Message SeriesFilters{"JPEG ファイル (*.jpg)|*.jpg|BMP ファイル (*.bmp)|*.bmp|GIF ファイル (*.gif)|*.gif",
+                                       "JPEG file (*.jpg)|*.jpg|BMP file (*.bmp)|*.bmp|GIF file (*.gif)|*.gif"};
+
 }  // namespace morvane::exporting::texts

@@ -52,6 +52,13 @@ void TformAVI::ShowAtTopLeft() {
   raise();
 }
 
+void TformAVI::Start(const Message& caption, const Message& label) {
+  SetCaption(caption);
+  SetLabel(label);
+  progressAVI_->setValue(0);
+  ShowAtTopLeft();
+}
+
 void TformAVI::SetLabelText(const QString& text) {
   lblAVI_->setText(text);
   // Paints every change waiting in the window, the bar's included.

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "export/export_progress.h"
 #include "model/message.h"
 
 class QLabel;
@@ -13,7 +14,7 @@ namespace morvane::exporting {
 // series prints). It has no border icons and stays on top. The export loops
 // run on the user-interface thread and let events through only now and then,
 // so every change repaints at once instead of waiting for the event loop.
-class TformAVI : public QDialog {
+class TformAVI : public QDialog, public ExportProgress {
   Q_OBJECT
 
  public:
@@ -26,6 +27,13 @@ class TformAVI : public QDialog {
   void SetProgress(const Message& progressText, int percent);
   // At the screen's top-left corner.
   void ShowAtTopLeft();
+
+  // The exports' progress: the window at the screen's top-left corner while
+  // the export runs.
+  void Start(const Message& caption, const Message& label) override;
+  void Step(const Message& progressText, int percent) override { SetProgress(progressText, percent); }
+  void Note(const Message& label) override { SetLabel(label); }
+  void Finish() override { hide(); }
 
  private:
   void SetLabelText(const QString& text);

@@ -66,6 +66,8 @@ Reply Session::Open(const std::string& path) {
   return std::nullopt;
 }
 
+void Session::RememberFile(const std::string& path) { RememberFileName(names_, path); }
+
 Reply Session::Write(const std::string& path, const std::string& bytes) {
   RememberFileName(names_, path);
   if (!WriteWholeFile(path, bytes)) {

@@ -81,6 +81,9 @@ class Session {
   Reply SaveLog(const std::string& chosenPath);
   // The name the log's save dialog proposes.
   std::string ProposeLogName(const std::function<bool(const std::string&)>& fileExists) const;
+  // The file a picture, sheet or movie export was told to write: the next
+  // dialogs start from its folder and propose its name.
+  void RememberFile(const std::string& path);
 
   // History and whole-model commands.
   void Undo();

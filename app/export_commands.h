@@ -1,0 +1,36 @@
+#pragma once
+
+#include "export/export_progress.h"
+
+namespace morvane::exporting {
+class TformArea;
+class TformAVI;
+}  // namespace morvane::exporting
+
+namespace morvane::app {
+
+class DocumentView;
+
+// btnImageSave and btnPrint: the area dialog over a fresh preview, then a
+// picture file or a series sheet, or a print of one picture or of a series.
+// The pictures are made in export/; this is the windows' part: the dialogs,
+// the names, the disabled main window and the messages.
+class ExportCommands {
+ public:
+  ExportCommands(DocumentView& view, exporting::TformArea& area, exporting::TformAVI& progress);
+
+  void btnImageSaveClick();
+  void btnPrintClick();
+
+ private:
+  // The preview shows the loci, which are then erased: no export shows the
+  // loci of earlier turns. False when the user cancels.
+  bool ChooseArea();
+  void Conclude(const exporting::ExportOutcome& outcome);
+
+  DocumentView& view_;
+  exporting::TformArea& area_;
+  exporting::TformAVI& progress_;
+};
+
+}  // namespace morvane::app

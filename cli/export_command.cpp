@@ -1,0 +1,86 @@
+// morvane-cli export and series: the export area as a picture file, or the
+// mechanism in 18 positions over one turn as a 1620 x 700 sheet, made as the
+// desktop program's image export makes them, with the model file's name in
+// the caption.
+
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/export_support.h"
+#include "cli/turning.h"
+#include "export/export_names.h"
+#include "export/image_export.h"
+#include "export/picture_files.h"
+#include "view/canvas_pictures.h"
+
+namespace morvane::cli {
+
+namespace {
+
+// The request with the format its output name asks for, or nullopt after
+// printing the problem.
+std::optional<std::pair<ExportRequest, exporting::ImageFormat>> PictureRequest(
+    std::string_view name, const std::vector<std::string>& args, std::vector<std::string_view> options,
+    CliContext& context) {
+  const Command& command = FindCommand(name);
+  auto request = ParseExportRequest(command, args, std::move(options), false, context);
+  if (!request) {
+    return std::nullopt;
+  }
+  const auto format = exporting::FormatOfName(request->OutputPath);
+  if (!format) {
+    UsageError(command, context, context.Text(export_texts::NotAPicture));
+    return std::nullopt;
+  }
+  return std::pair(*request, *format);
+}
+
+}  // namespace
+
+int RunExport(const std::vector<std::string>& args, CliContext& context) {
+  const auto request = PictureRequest("export", args, {"--area", "--position", "--size"}, context);
+  if (!request) {
+    return kExitUsage;
+  }
+  const auto& [options, format] = *request;
+  const auto session = OpenSession(options.ModelPath, context);
+  if (!session) {
+    return kExitBadModel;
+  }
+  if (options.Position) {
+    const DriveResult result = TurnStraightTo(*session, *options.Position, DefaultStep(session->Model().AngleStep));
+    if (result.Status != DriveStatus::Moved) {
+      return ReportUntakenStep(result, context);
+    }
+  }
+  // As in the desktop program, a picture shows no loci of earlier turns.
+  session->EraseLoci();
+  const CaptionFonts fonts;
+  view::CanvasPictures pictures;
+  const exporting::ExportScene scene{*session, pictures, options.Area,
+                                     exporting::PrintName(session->Names(), session->UiLanguage())};
+  return ReportOutcome(exporting::SaveSingleImage(scene, {format, options.Small}, options.OutputPath),
+                       options.OutputPath, context);
+}
+
+int RunSeries(const std::vector<std::string>& args, CliContext& context) {
+  const auto request = PictureRequest("series", args, {"--area"}, context);
+  if (!request) {
+    return kExitUsage;
+  }
+  const auto& [options, format] = *request;
+  const auto session = OpenSession(options.ModelPath, context);
+  if (!session) {
+    return kExitBadModel;
+  }
+  const CaptionFonts fonts;
+  view::CanvasPictures pictures;
+  exporting::ExportScene scene{*session, pictures, options.Area,
+                               exporting::PrintName(session->Names(), session->UiLanguage())};
+  StderrProgress progress(context);
+  return ReportOutcome(exporting::SaveSeriesSheet(scene, format, options.OutputPath, progress), options.OutputPath,
+                       context);
+}
+
+}  // namespace morvane::cli

@@ -1,0 +1,96 @@
+#include "cli/export_support.h"
+
+#include <algorithm>
+
+#include "cli/cli_texts.h"
+#include "cli/picture_options.h"
+#include "cli/turning.h"
+#include "export/progress_text.h"
+
+namespace morvane::cli {
+
+namespace {
+
+// "--series" takes no value, unlike the options ParseArgs reads.
+bool TakeFlag(std::vector<std::string>& args, std::string_view flag) {
+  const auto found = std::find(args.begin(), args.end(), flag);
+  if (found == args.end()) {
+    return false;
+  }
+  args.erase(found);
+  return true;
+}
+
+}  // namespace
+
+std::optional<ExportRequest> ParseExportRequest(const Command& command, std::vector<std::string> args,
+                                                std::vector<std::string_view> options, bool seriesFlag,
+                                                CliContext& context) {
+  const auto fail = [&](std::string_view text) -> std::optional<ExportRequest> {
+    UsageError(command, context, text);
+    return std::nullopt;
+  };
+  ExportRequest request;
+  request.Series = seriesFlag && TakeFlag(args, "--series");
+  options.push_back("-o");
+  std::string problem;
+  const auto parsed = ParseArgs(args, options, context, problem);
+  if (!parsed) {
+    return fail(problem);
+  }
+  if (parsed->Positional.size() != 1) {
+    return fail(context.Text(parsed->Positional.empty() ? texts::MissingModel : texts::TooManyArguments));
+  }
+  request.ModelPath = parsed->Positional[0];
+  const auto output = parsed->Option("-o");
+  if (!output) {
+    return fail(context.Text(export_texts::MissingOutput));
+  }
+  request.OutputPath = *output;
+  if (const auto area = parsed->Option("--area")) {
+    const auto rect = ParseArea(*area);
+    if (!rect) {
+      return fail(context.Text(picture_texts::BadArea));
+    }
+    request.Area = {rect->x(), rect->y(), rect->width(), rect->height()};
+  }
+  if (const auto position = parsed->Option("--position")) {
+    request.Position = ParsePosition(*position);
+    if (!request.Position) {
+      return fail(context.Text(turning_texts::BadPosition));
+    }
+  }
+  if (const auto size = parsed->Option("--size")) {
+    if (*size != "120x90") {
+      return fail(context.Text(export_texts::OnlySmallSize));
+    }
+    request.Small = true;
+  }
+  return request;
+}
+
+void StderrProgress::Start(const Message&, const Message& label) { Note(label); }
+
+void StderrProgress::Step(const Message& progressText, int percent) {
+  context_.Err << exporting::ProgressLine(context_.Text(progressText), percent) << '\n';
+}
+
+void StderrProgress::Note(const Message& label) { context_.Err << context_.Text(label) << '\n'; }
+
+int ReportOutcome(const exporting::ExportOutcome& outcome, const std::string& outputPath, CliContext& context) {
+  const bool written = outcome.Status != exporting::ExportStatus::WriteFailed;
+  for (const std::string& text : outcome.Messages) {
+    context.Err << (written ? "" : outputPath + ": ") << text << '\n';
+  }
+  switch (outcome.Status) {
+    case exporting::ExportStatus::Done:
+      return kExitOk;
+    case exporting::ExportStatus::Stopped:
+      return kExitRefused;
+    case exporting::ExportStatus::WriteFailed:
+      return kExitCannotWrite;
+  }
+  return kExitCannotWrite;
+}
+
+}  // namespace morvane::cli

@@ -1,0 +1,79 @@
+#pragma once
+
+// What the picture, series and print commands share: their arguments, a
+// QGuiApplication for the captions' font, the progress on stderr and the
+// exit status of an export.
+
+#include <QGuiApplication>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/cli_command.h"
+#include "export/export_area.h"
+#include "export/export_progress.h"
+
+namespace morvane::cli {
+
+namespace export_texts {
+inline constexpr Message MissingOutput{"出力ファイルを -o で指定してください", "an output file is required (-o OUT)"};
+inline constexpr Message NotAPicture{"画像ファイルの拡張子は .jpg, .bmp, .gif のどれかです",
+                                     "the picture file must end in .jpg, .bmp or .gif"};
+inline constexpr Message NotAPdf{"印刷の出力ファイルの拡張子は .pdf です", "the print output file must end in .pdf"};
+inline constexpr Message OnlySmallSize{"指定できる大きさは 120x90 だけです", "the only size is 120x90"};
+}  // namespace export_texts
+
+struct ExportRequest {
+  std::string ModelPath;
+  std::string OutputPath;
+  exporting::ExportArea Area;
+  std::optional<int32_t> Position;
+  // The 120 x 90 picture.
+  bool Small = false;
+  bool Series = false;
+};
+
+// The model, -o OUT, those of "--area", "--position" and "--size" that
+// `options` names, and with `seriesFlag` the flag "--series". On a problem
+// prints it with the usage line and returns nullopt.
+std::optional<ExportRequest> ParseExportRequest(const Command& command, std::vector<std::string> args,
+                                                std::vector<std::string_view> options, bool seriesFlag,
+                                                CliContext& context);
+
+// Captions are drawn in a named font, and fonts need a QGuiApplication; the
+// offscreen platform needs no display.
+class CaptionFonts {
+ public:
+  CaptionFonts() = default;
+  CaptionFonts(const CaptionFonts&) = delete;
+  CaptionFonts& operator=(const CaptionFonts&) = delete;
+
+ private:
+  int argc_ = 3;
+  char name_[12] = "morvane-cli";
+  char option_[10] = "-platform";
+  char platform_[10] = "offscreen";
+  char* argv_[4] = {name_, option_, platform_, nullptr};
+  QGuiApplication application_{argc_, argv_};
+};
+
+// One line on stderr for every step of a series.
+class StderrProgress final : public exporting::ExportProgress {
+ public:
+  explicit StderrProgress(CliContext& context) : context_(context) {}
+
+  void Start(const Message& caption, const Message& label) override;
+  void Step(const Message& progressText, int percent) override;
+  void Note(const Message& label) override;
+  void Finish() override {}
+
+ private:
+  CliContext& context_;
+};
+
+// The messages on stderr and the exit status: 0 done, 3 a series stopped by
+// a refused move, 73 the output file not written.
+int ReportOutcome(const exporting::ExportOutcome& outcome, const std::string& outputPath, CliContext& context);
+
+}  // namespace morvane::cli

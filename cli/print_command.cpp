@@ -1,0 +1,46 @@
+// morvane-cli print: the print of the desktop program into a PDF file, one
+// picture on a landscape A4 page, or with --series the 18 positions of a
+// turn on a portrait page.
+
+#include <QPageSize>
+#include <QPrinter>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/export_support.h"
+#include "export/export_names.h"
+#include "export/picture_files.h"
+#include "export/print_export.h"
+#include "view/canvas_pictures.h"
+
+namespace morvane::cli {
+
+int RunPrint(const std::vector<std::string>& args, CliContext& context) {
+  const Command& command = FindCommand("print");
+  const auto request = ParseExportRequest(command, args, {"--area"}, true, context);
+  if (!request) {
+    return kExitUsage;
+  }
+  if (exporting::LowerExtension(request->OutputPath) != ".pdf") {
+    return UsageError(command, context, context.Text(export_texts::NotAPdf));
+  }
+  const auto session = OpenSession(request->ModelPath, context);
+  if (!session) {
+    return kExitBadModel;
+  }
+  const CaptionFonts fonts;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setOutputFileName(QString::fromStdString(request->OutputPath));
+  view::CanvasPictures pictures;
+  exporting::ExportScene scene{*session, pictures, request->Area,
+                               exporting::PrintName(session->Names(), session->UiLanguage())};
+  StderrProgress progress(context);
+  const exporting::ExportOutcome outcome = request->Series ? exporting::PrintSeries(scene, printer, progress)
+                                                           : exporting::PrintSingleImage(scene, printer);
+  return ReportOutcome(outcome, request->OutputPath, context);
+}
+
+}  // namespace morvane::cli

@@ -1,0 +1,19 @@
+#include "export/export_scene.h"
+
+#include "export/capture_frame.h"
+#include "model/messages.h"
+
+namespace morvane::exporting {
+
+QImage CaptureScene(const ExportScene& scene) {
+  return CaptureFrame(scene.Pictures, scene.Document.Model(), scene.Document.Loci(), scene.Area);
+}
+
+ExportOutcome WriteOutcome(bool written, const Session& document) {
+  if (written) {
+    return {};
+  }
+  return {ExportStatus::WriteFailed, {document.Text(messages::WriteFailed)}};
+}
+
+}  // namespace morvane::exporting
