@@ -1,0 +1,168 @@
+// Single images, series sheets and prints made from an example model, read
+// back with libjpeg, giflib, Qt's BMP reader, ffprobe and poppler's tools.
+
+#include <gtest/gtest.h>
+
+#include <QPrinter>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+
+#include "export/image_export.h"
+#include "export/print_export.h"
+#include "export/print_layout.h"
+#include "export/series_sheet.h"
+#include "tests/export_test_support.h"
+#include "tests/image_test_support.h"
+
+namespace morvane::exporting {
+namespace {
+
+using namespace morvane::testing;
+
+const std::string kStopped = "Creation of a continuation image is stopped.";
+const std::string kRodRefusal = "Since the length of a rod does not suit, it cannot move.";
+
+class ExportFlow : public ::testing::Test {
+ protected:
+  void Open(const std::string& example) { ASSERT_EQ(session.Open(kExamples + example), std::nullopt); }
+
+  TempFolder folder;
+  Session session;
+  view::CanvasPictures pictures;
+  ExportScene scene{session, pictures, {}, "robot"};
+  RecordedProgress progress;
+};
+
+// Every pixel takes the nearest of six levels per channel.
+void ExpectGifOf(const std::string& path, const QImage& picture) {
+  const auto gif = SlurpGif(path);
+  ASSERT_NE(gif, nullptr) << path;
+  ASSERT_EQ(QSize(gif->SWidth, gif->SHeight), picture.size());
+  int wrong = 0;
+  for (int p = 0; p < picture.width() * picture.height(); ++p) {
+    const GifColorType colour = gif->SColorMap->Colors[gif->SavedImages[0].RasterBits[p]];
+    const QColor source = picture.pixelColor(p % picture.width(), p / picture.width());
+    const auto level = [](int value) { return static_cast<int>(std::lround(value / 51.0) * 51); };
+    wrong += colour.Red != level(source.red()) || colour.Green != level(source.green()) ||
+             colour.Blue != level(source.blue());
+  }
+  EXPECT_EQ(wrong, 0) << path;
+}
+
+TEST_F(ExportFlow, EveryFormatDecodesToThePictureCaptionedFrom240Pixels) {
+  Open("crank-rocker.mvd");
+  const QImage picture = SinglePicture(scene, false);
+  const QImage bare = CaptureScene(scene);
+  ASSERT_EQ(picture.size(), QSize(1280, 960));
+  EXPECT_EQ(picture.copy(0, 60, 1280, 900), bare.copy(0, 60, 1280, 900)) << "only the caption is added";
+  EXPECT_NE(picture.copy(0, 0, 1280, 60), bare.copy(0, 0, 1280, 60)) << "the caption";
+
+  const std::string jpeg = (folder / "a.jpg").string(), bmp = (folder / "a.bmp").string();
+  ASSERT_EQ(SaveSingleImage(scene, {ImageFormat::Jpeg, false}, jpeg).Status, ExportStatus::Done);
+  bool unitQuantisers = false;
+  EXPECT_LE(MeanAbsoluteError(ToQImage(DecodeJpeg(jpeg, unitQuantisers)), picture), 2.0);
+  ASSERT_EQ(SaveSingleImage(scene, {ImageFormat::Bmp, false}, bmp).Status, ExportStatus::Done);
+  EXPECT_EQ(QImage(QString::fromStdString(bmp)).convertToFormat(QImage::Format_RGB888), picture);
+  ASSERT_EQ(SaveSingleImage(scene, {ImageFormat::Gif, false}, (folder / "a.gif").string()).Status,
+            ExportStatus::Done);
+  ExpectGifOf((folder / "a.gif").string(), picture);
+
+  // 120 x 90: the area averaged down, and no caption.
+  scene.Area = {320, 240, 640, 480};
+  ASSERT_EQ(SaveSingleImage(scene, {ImageFormat::Gif, true}, (folder / "small.gif").string()).Status,
+            ExportStatus::Done);
+  ExpectGifOf((folder / "small.gif").string(), Resampled(CaptureScene(scene), 120, 90));
+  EXPECT_EQ(Probe((folder / "small.gif").string(), "width,height"), "120,90");
+}
+
+TEST_F(ExportFlow, TheSeriesSheetShowsEighteenPositionsAndTurnsBack) {
+  Open("crank-rocker.mvd");
+  Reply refusal;
+  for (int32_t t = 50; t <= 5000; t += 50) {
+    ASSERT_TRUE(session.MoveForExport(t, 0, refusal)) << t;
+  }
+  const ModelState before = session.Model();
+  const std::string path = (folder / "sheet.bmp").string();
+  ASSERT_EQ(SaveSeriesSheet(scene, ImageFormat::Bmp, path, progress).Status, ExportStatus::Done);
+  const QImage sheet = QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB888);
+  ASSERT_EQ(sheet.size(), QSize(1620, 700));
+  EXPECT_EQ(session.Model().PartTable, before.PartTable);
+  EXPECT_EQ(session.Model().TrackPosition, 5000);
+  EXPECT_EQ(progress.Percents.size(), 18u);
+  EXPECT_EQ(progress.Percents[5], 29);
+  EXPECT_EQ(progress.Percents.back(), 100);
+  EXPECT_EQ(progress.Caption, "Creation of a continuation image");
+  EXPECT_FALSE(progress.Shown);
+
+  // Picture 12 stands 240 degrees on, past the end of the bar.
+  for (int i = 1; i <= 12; ++i) {
+    ASSERT_TRUE(session.MoveForExport(5000 + 200 * i, 3, refusal));
+  }
+  const QImage twelfth = Resampled(CaptureScene(scene), 240, 180);
+  const PixelBox cell = SheetCellAt(12).Picture;
+  EXPECT_EQ(sheet.copy(cell.Left, cell.Top, 240, 180), twelfth);
+  EXPECT_NE(sheet.copy(SheetCellAt(11).Picture.Left, SheetCellAt(11).Picture.Top, 240, 180), twelfth);
+
+  ASSERT_EQ(SaveSeriesSheet(scene, ImageFormat::Jpeg, (folder / "sheet.jpg").string(), progress).Status,
+            ExportStatus::Done);
+  EXPECT_EQ(Probe((folder / "sheet.jpg").string(), "width,height"), "1620,700");
+}
+
+TEST_F(ExportFlow, ARefusedMoveStopsTheSeriesWritingNothing) {
+  Open("locks-past-ninety.mvd");
+  const ModelState before = session.Model();
+  const std::string path = (folder / "sheet.gif").string();
+  WriteBytes(path, "older");
+  const ExportOutcome outcome = SaveSeriesSheet(scene, ImageFormat::Gif, path, progress);
+  EXPECT_EQ(outcome.Status, ExportStatus::Stopped);
+  EXPECT_EQ(outcome.Messages, (std::vector<std::string>{kRodRefusal, kStopped}));
+  EXPECT_EQ(progress.Percents.back(), 29) << "the sixth picture, 100 degrees";
+  EXPECT_EQ(ReadWholeFile(path), "older");
+  EXPECT_EQ(session.Model().PartTable, before.PartTable);
+  EXPECT_EQ(session.Model().TrackPosition, before.TrackPosition);
+}
+
+TEST_F(ExportFlow, AFailedWriteSaysSoAndLeavesTheOlderFile) {
+  Open("crank-rocker.mvd");
+  const std::string path = (folder / "a.jpg").string();
+  WriteBytes(path, "older");
+  {
+    const FileSizeLimit limit(4096);
+    const ExportOutcome outcome = SaveSingleImage(scene, {ImageFormat::Jpeg, false}, path);
+    EXPECT_EQ(outcome.Status, ExportStatus::WriteFailed);
+    EXPECT_EQ(outcome.Messages, std::vector<std::string>{"The writing of a file went wrong."});
+  }
+  EXPECT_EQ(ReadWholeFile(path), "older");
+  EXPECT_EQ(SaveSeriesSheet(scene, ImageFormat::Bmp, (folder / "no/sheet.bmp").string(), progress).Status,
+            ExportStatus::WriteFailed);
+  EXPECT_EQ(folder.EntryCount(), 1u);
+}
+
+TEST_F(ExportFlow, PrintsOnePictureOrEighteenFramedOnes) {
+  Open("crank-rocker.mvd");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFileName(QString::fromStdString((folder / "one.pdf").string()));
+  ASSERT_EQ(PrintSingleImage(scene, printer).Status, ExportStatus::Done);
+  const PdfPage one = ReadPdfPage((folder / "one.pdf").string());
+  EXPECT_EQ(one.Pages, 1);
+  EXPECT_GT(one.Points.width(), one.Points.height()) << "landscape";
+
+  printer.setOutputFileName(QString::fromStdString((folder / "series.pdf").string()));
+  ASSERT_EQ(PrintSeries(scene, printer, progress).Status, ExportStatus::Done);
+  EXPECT_EQ(progress.Notes.back(), "Under continuation image printing...  [  Under a final disposal ]");
+  EXPECT_EQ(FramedPictures((folder / "series.pdf").string(), printer), 18);
+  const PdfPage series = ReadPdfPage((folder / "series.pdf").string());
+  EXPECT_EQ(series.Pages, 1);
+  EXPECT_LT(series.Points.width(), series.Points.height()) << "portrait";
+
+  Open("locks-past-ninety.mvd");
+  const ExportOutcome stopped = PrintSeries(scene, printer, progress);
+  EXPECT_EQ(stopped.Status, ExportStatus::Stopped);
+  EXPECT_EQ(stopped.Messages,
+            (std::vector<std::string>{kRodRefusal, "Printing of a continuation image is stopped."}));
+  EXPECT_EQ(FramedPictures((folder / "series.pdf").string(), printer), 5) << "the page is still printed";
+}
+
+}  // namespace
+}  // namespace morvane::exporting
