@@ -117,21 +117,6 @@ TEST_F(ExportCommandsTest, ARefusedSeriesSaysWhyWritesNothingAndPutsEverythingBa
   EXPECT_FALSE(program.Avi().isVisible());
 }
 
-TEST_F(ExportCommandsTest, AFailedWriteSaysSoAndLeavesTheOlderFile) {
-  session.StartFolder(folder.Path.string());
-  testing::WriteBytes(folder / "old.bmp", "older");
-  Answer("missing/pic.jpg", 0);
-  Answer("old.bmp", 1);
-  Click("btnImageSave");
-  {
-    const testing::FileSizeLimit limit(4096);
-    Click("btnImageSave");
-  }
-  EXPECT_EQ(testing::ReadWholeFile((folder / "old.bmp").string()), "older");
-  const ShownMessage failed{MessageKind::Information, "The writing of a file went wrong."};
-  EXPECT_EQ(dialogs.Shown, (std::vector<ShownMessage>{failed, failed}));
-}
-
 TEST_F(ExportCommandsTest, PrintsASeriesIntoTheChosenPdfFile) {
   session.MutableModel() = *testing::LoadModel(testing::kExamples + "crank-rocker.mvd");
   dialogs.PrintFile = QString::fromStdString((folder / "print.pdf").string());

@@ -89,9 +89,7 @@ TEST_F(ExportFlow, TheSeriesSheetShowsEighteenPositionsAndTurnsBack) {
   ASSERT_EQ(sheet.size(), QSize(1620, 700));
   EXPECT_EQ(session.Model().PartTable, before.PartTable);
   EXPECT_EQ(session.Model().TrackPosition, 5000);
-  EXPECT_EQ(progress.Percents.size(), 18u);
-  EXPECT_EQ(progress.Percents[5], 29);
-  EXPECT_EQ(progress.Percents.back(), 100);
+  EXPECT_EQ(progress.Percents, (std::vector<int>{0, 6, 12, 18, 24, 29, 35, 41, 47, 53, 59, 65, 71, 76, 82, 88, 94, 100}));
   EXPECT_EQ(progress.Caption, "Creation of a continuation image");
   EXPECT_FALSE(progress.Shown);
 
@@ -103,10 +101,6 @@ TEST_F(ExportFlow, TheSeriesSheetShowsEighteenPositionsAndTurnsBack) {
   const PixelBox cell = SheetCellAt(12).Picture;
   EXPECT_EQ(sheet.copy(cell.Left, cell.Top, 240, 180), twelfth);
   EXPECT_NE(sheet.copy(SheetCellAt(11).Picture.Left, SheetCellAt(11).Picture.Top, 240, 180), twelfth);
-
-  ASSERT_EQ(SaveSeriesSheet(scene, ImageFormat::Jpeg, (folder / "sheet.jpg").string(), progress).Status,
-            ExportStatus::Done);
-  EXPECT_EQ(Probe((folder / "sheet.jpg").string(), "width,height"), "1620,700");
 }
 
 TEST_F(ExportFlow, ARefusedMoveStopsTheSeriesWritingNothing) {
