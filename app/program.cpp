@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/canvas_editing.h"
 #include "app/document_commands.h"
 #include "app/export_commands.h"
 #include "app/form_debug.h"
@@ -21,7 +22,8 @@ Program::Program(Language language, UserDialogs& dialogs, std::string modelArgum
       view_(std::make_unique<DocumentView>(session_, *main_, dialogs)),
       documentCommands_(std::make_unique<DocumentCommands>(*view_)),
       rotationControls_(std::make_unique<RotationControls>(*view_, *debug_)),
-      exports_(std::make_unique<ExportCommands>(*view_, *area_, *avi_)) {
+      exports_(std::make_unique<ExportCommands>(*view_, *area_, *avi_)),
+      canvasEditing_(std::make_unique<CanvasEditing>(*view_, *propaty_)) {
   QObject::connect(main_.get(), &TformMain::btnDebugClick, debug_.get(), &TformDebug::SetOpen);
   QObject::connect(debug_.get(), &TformDebug::Closed, main_.get(), &TformMain::ReleaseDebugButton);
   QObject::connect(main_.get(), &TformMain::btnImageSaveClick, [this] { exports_->btnImageSaveClick(); });

@@ -14,6 +14,7 @@ class TformAVI;
 
 namespace morvane::app {
 
+class CanvasEditing;
 class DocumentCommands;
 class ExportCommands;
 class RotationControls;
@@ -51,6 +52,7 @@ class Program {
   std::unique_ptr<DocumentCommands> documentCommands_;
   std::unique_ptr<RotationControls> rotationControls_;
   std::unique_ptr<ExportCommands> exports_;
+  std::unique_ptr<CanvasEditing> canvasEditing_;
 };
 
 }  // namespace morvane::app
