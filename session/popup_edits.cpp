@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <vector>
 
 #include "model/catalogue.h"
 #include "model/part_kind.h"
@@ -42,27 +43,92 @@ void RemovePenSlot(ModelState& model, PartRecord& part, int slot) {
   --part.PenCount;
 }
 
-// Removes every slot, of every part, whose place coincides with the point.
-// A pen dropped where holes of two parts coincide has a slot in each, so
-// every one of them goes, as every slot of a pin does.
-template <typename PlaceOf, typename Remove>
-void RemoveSlotsAt(ModelState& model, int32_t PartRecord::*count, Point at, PlaceOf placeOf, Remove remove) {
+// Removes every slot, of every part, that `goes` picks.
+template <typename Goes, typename Remove>
+void RemoveSlots(ModelState& model, int32_t PartRecord::*count, Goes goes, Remove remove) {
   for (int i = 0; i < model.PartCount; ++i) {
     PartRecord& part = model.PartTable[i];
     for (int s = part.*count - 1; s >= 0; --s) {
-      const Point p = placeOf(part, s);
-      if (SamePoint(p.X, p.Y, at.X, at.Y)) {
+      if (goes(part, s)) {
         remove(part, s);
       }
     }
   }
 }
 
+// A pin or pen dropped where holes of two parts meet has a slot in each, and
+// the holes may lie up to half a pixel apart, so a point near one slot can
+// miss the other. The slots at the point therefore name what goes, and every
+// slot of that name goes: a pin's number, a pen's colour (placed only once).
+template <typename Slots, typename PlaceOf, typename NameOf>
+std::vector<int32_t> NamesAt(const ModelState& model, Slots slots, Point at, PlaceOf placeOf, NameOf nameOf) {
+  std::vector<int32_t> names;
+  for (const SlotRef slot : slots) {
+    const PartRecord& part = model.PartTable[slot.Part];
+    const Point p = placeOf(part, slot.Slot);
+    if (SamePoint(p.X, p.Y, at.X, at.Y)) {
+      names.push_back(nameOf(part, slot.Slot));
+    }
+  }
+  return names;
+}
+
+bool Contains(const std::vector<int32_t>& names, int32_t name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+void RemovePinsAt(ModelState& model, Point at) {
+  const std::vector<int32_t> pins = NamesAt(model, PinSlots(model.PartTable, model.PartCount), at, PinWorld,
+                                            [](const PartRecord& part, int s) { return part.PinId[s]; });
+  RemoveSlots(
+      model, &PartRecord::PinCount, [&](const PartRecord& part, int s) { return Contains(pins, part.PinId[s]); },
+      RemovePinSlot);
+}
+
+void RemovePensAt(ModelState& model, Point at) {
+  const std::vector<int32_t> colours = NamesAt(model, PenSlots(model.PartTable, model.PartCount), at, PenWorld,
+                                               [](const PartRecord& part, int s) { return part.PenColor[s]; });
+  RemoveSlots(
+      model, &PartRecord::PenCount, [&](const PartRecord& part, int s) { return Contains(colours, part.PenColor[s]); },
+      [&](PartRecord& part, int s) { RemovePenSlot(model, part, s); });
+}
+
+// The axle of a disk or power rod: a fixed pin at its centre.
+bool IsAxle(const PartRecord& part, int slot) {
+  const Point p = PinWorld(part, slot);
+  return part.Kind < kFirstKindWithoutAxle && part.PinState[slot] != PinStatus::Movable &&
+         SamePoint(p.X, p.Y, part.X, part.Y);
+}
+
+// Whether the pin at the point is the axle of some part. A hole of another
+// part may lie over a disk's centre, and deleting the pin there through that
+// part would leave the disk without its axle, free to take a movable pin as
+// its only pin and to be deleted with it, leaving the joint one-sided.
+bool AxleStandsAt(const ModelState& model, Point at) {
+  for (const SlotRef slot : PinSlots(model.PartTable, model.PartCount)) {
+    const PartRecord& part = model.PartTable[slot.Part];
+    const Point p = PinWorld(part, slot.Slot);
+    if (IsAxle(part, slot.Slot) && SamePoint(p.X, p.Y, at.X, at.Y)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool CarriesPinBesideAxle(const PartRecord& part) {
+  for (int s = 0; s < part.PinCount; ++s) {
+    if (!IsAxle(part, s)) {
+      return true;
+    }
+  }
+  return false;
+}
+
 std::optional<Message> PartDeleteRefusal(const PartRecord& part) {
   if (part.PinCount >= 1 && part.Kind >= kFirstKindWithoutAxle) {
     return text::PinsKeepPart;
   }
-  if (part.PinCount >= 2 && part.Kind < kFirstKindWithoutAxle) {
+  if (part.Kind < kFirstKindWithoutAxle && CarriesPinBesideAxle(part)) {
     return text::PinsBesideAxleKeepPart;
   }
   if (part.PenCount >= 1) {
@@ -110,7 +176,8 @@ DeletePlan Session::PlanDelete(int part, double x, double y) const {
     return planned(DeletePlan::Target::Pen, text::DeletePen);
   }
   if (PinStateAt(model, plan.At.X, plan.At.Y)) {
-    if (record.Kind < kFirstKindWithoutAxle && SamePoint(plan.At.X, plan.At.Y, record.X, record.Y)) {
+    const bool atOwnCentre = record.Kind < kFirstKindWithoutAxle && SamePoint(plan.At.X, plan.At.Y, record.X, record.Y);
+    if (atOwnCentre || AxleStandsAt(model, plan.At)) {
       return planned(DeletePlan::Target::Refused, text::AxlePinStays);
     }
     return planned(DeletePlan::Target::Pin, text::DeletePin);
@@ -127,10 +194,9 @@ void Session::Delete(const DeletePlan& plan, bool confirmed) {
     return;
   }
   if (confirmed && plan.What == DeletePlan::Target::Pen) {
-    RemoveSlotsAt(model, &PartRecord::PenCount, plan.At, PenWorld,
-                  [&](PartRecord& part, int slot) { RemovePenSlot(model, part, slot); });
+    RemovePensAt(model, plan.At);
   } else if (confirmed && plan.What == DeletePlan::Target::Pin) {
-    RemoveSlotsAt(model, &PartRecord::PinCount, plan.At, PinWorld, RemovePinSlot);
+    RemovePinsAt(model, plan.At);
   } else if (confirmed) {
     RemovePart(model, plan.Part);
   }

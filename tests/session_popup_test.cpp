@@ -55,6 +55,39 @@ TEST(SessionPopup, DeleteTakesPenThenPinThenPartAndRefusesTheAxle) {
   }
 }
 
+// A pin and a pen joining two holes that lie 0.4 apart, deleted through a
+// third part whose hole is near one slot only: every slot of each goes. A
+// disk's axle cannot be deleted through a part lying over its centre.
+TEST(SessionPopup, DeletesThroughAThirdPartTakeWholePinsAndSpareAxles) {
+  Session s;
+  ModelState& m = s.MutableModel();
+  const int a = AddPart(s, RodPassive1, 100, 500);
+  const int b = AddPart(s, RodPassive1, 260, 500);
+  m.PartTable[b].Y += 0.4;
+  Drop(s, Hatome, 260, 500);
+  Drop(s, PenBlue, 260, 500);
+  const int c = AddPart(s, RodPassive1, 260, 300, 90);
+  m.PartTable[c].Y -= 0.2;
+  for (const DeletePlan::Target what : {DeletePlan::Target::Pen, DeletePlan::Target::Pin}) {
+    const DeletePlan plan = s.PlanDelete(c, 260, 499.8);
+    ASSERT_EQ(plan.What, what);
+    s.Delete(plan, true);
+  }
+  EXPECT_EQ(m.PartTable[a].PinCount + m.PartTable[b].PinCount + m.PartTable[a].PenCount + m.PartTable[b].PenCount, 0);
+  EXPECT_FALSE(m.PenPlaced[2]);
+
+  const int disk = AddPart(s, DiskPassive1, 600, 300);
+  const int over = AddPart(s, RodPassive1, 600, 300);
+  const DeletePlan axle = s.PlanDelete(over, 601, 299);
+  EXPECT_EQ(axle.What, DeletePlan::Target::Refused);
+  EXPECT_EQ(axle.Text, "The pin of the center of a disc cannot be deleted.");
+  // A disk without its axle, as a file may hold it, keeps a movable pin.
+  m.PartTable[disk].PinCount = 0;
+  Drop(s, Hatome, 640, 300);
+  EXPECT_EQ(s.PlanDelete(disk, 560, 300).Text,
+            "Since the pin is connected in addition to the center, it cannot delete.");
+}
+
 TEST(SessionPopup, DeletingThePowerPartEndsRotation) {
   Session s;
   AddPart(s, RodPassive1, 100, 100);
