@@ -29,7 +29,10 @@ void FillPropaty(TformPropaty& window, const PartProperties& texts) {
       {"txtPinCount", texts.Pins},   {"txtPatrsCount", texts.Parts},
   };
   for (const auto& [name, text] : edits) {
-    Field<QLineEdit>(window, name).setText(ToQString(text));
+    QLineEdit& edit = Field<QLineEdit>(window, name);
+    edit.setText(ToQString(text));
+    // A text longer than the field shows from its beginning.
+    edit.setCursorPosition(0);
   }
   Field<QPlainTextEdit>(window, "txtMoveArea").setPlainText(ToQString(texts.Range));
   Field<QLabel>(window, "lblNumber").setText(ToQString(texts.Number));
