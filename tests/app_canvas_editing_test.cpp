@@ -179,7 +179,8 @@ TEST_F(CanvasEditingTest, PopupDeletesThePenOverAPinAndWarnsForTheAxle) {
   EXPECT_EQ(CountColour({340, 400}, red), 0) << "the canvas is redrawn";
 
   Popup({301, 399}, "menuDelete");
-  EXPECT_EQ(dialogs.Shown.back(), (ShownMessage{MessageKind::Warning, "The pin of the center of a disc cannot be deleted."}));
+  const ShownMessage warning{MessageKind::Warning, "The pin of the center of a disc cannot be deleted."};
+  EXPECT_EQ(dialogs.Shown.back(), warning);
   EXPECT_EQ(dialogs.Shown.size(), 2u);
   EXPECT_EQ(Part(0).PinCount, 2);
 }
