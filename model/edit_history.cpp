@@ -15,12 +15,13 @@ void CopyPlacement(ModelState& model) {
 
 }  // namespace
 
-EditHistory::EditHistory() : slots_(kHistorySlots) {}
-
 void EditHistory::TakeSnapshot(ModelState& model) {
   CopyPlacement(model);
   if (current_ >= kHistorySlots - 1) {
     return;
+  }
+  if (slots_.empty()) {
+    slots_.resize(kHistorySlots);
   }
   HistorySlot& slot = slots_[current_ + 1];
   slot.Parts = model.PartTable;

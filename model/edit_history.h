@@ -20,7 +20,6 @@ struct HistorySlot {
 
 class EditHistory {
  public:
-  EditHistory();
 
   int32_t HistoryTop() const { return top_; }
   int32_t HistoryCurrent() const { return current_; }
@@ -38,7 +37,8 @@ class EditHistory {
  private:
   void Restore(int slot, ModelState& model) const;
 
-  // About 33 MB, allocated once.
+  // About 33 MB, allocated once, at the first snapshot: a session that never
+  // records an edit (the command-line tool's) needs none of it.
   std::vector<HistorySlot> slots_;
   int32_t top_ = -1;
   int32_t current_ = -1;

@@ -29,12 +29,18 @@ class SlotRange {
     using difference_type = std::ptrdiff_t;
 
     Iterator() = default;
-    Iterator(const Table* table, int count, int part) : table_(table), count_(count), at_{part, 0} { SkipEmpty(); }
+    Iterator(const Table* table, int count, int part) : table_(table), count_(count), at_{part, 0} {
+      used_ = at_.Part < count_ ? Used(at_.Part) : 0;
+      SkipEmpty();
+    }
 
     SlotRef operator*() const { return at_; }
+    // The solver walks every slot thousands of times a step: the next slot of
+    // the same part costs one comparison.
     Iterator& operator++() {
-      ++at_.Slot;
-      SkipEmpty();
+      if (++at_.Slot >= used_) {
+        SkipEmpty();
+      }
       return *this;
     }
     Iterator operator++(int) {
@@ -47,14 +53,16 @@ class SlotRange {
    private:
     int Used(int part) const { return std::clamp<int32_t>((*table_)[part].*UsedCount, 0, Capacity); }
     void SkipEmpty() {
-      while (at_.Part < count_ && at_.Slot >= Used(at_.Part)) {
+      while (at_.Part < count_ && at_.Slot >= used_) {
         ++at_.Part;
         at_.Slot = 0;
+        used_ = at_.Part < count_ ? Used(at_.Part) : 0;
       }
     }
 
     const Table* table_ = nullptr;
     int count_ = 0;
+    int used_ = 0;
     SlotRef at_;
   };
 
