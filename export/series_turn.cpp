@@ -1,15 +1,10 @@
 #include "export/series_turn.h"
 
-#include "export/pixel_box.h"
 #include "export/progress_text.h"
 
 namespace morvane::exporting {
 
 namespace {
-
-// 20 degrees between the pictures, 18 of them over one turn.
-constexpr int32_t kSeriesPitch = 200;
-constexpr int kApproachSteps = 3;
 
 class TurnedBack {
  public:
@@ -27,14 +22,14 @@ class TurnedBack {
 
 }  // namespace
 
-ExportOutcome TurnThroughSeries(Session& session, ExportProgress& progress, const SeriesTexts& texts,
-                                const std::function<void(int)>& take) {
+ExportOutcome TurnThrough(Session& session, const TurnPlan& plan, ExportProgress& progress, const SeriesTexts& texts,
+                          const std::function<bool(int)>& take) {
   const TurnedBack start(session);
-  for (int i = 0; i < kSeriesPictures; ++i) {
+  for (int i = 0; i < plan.Positions; ++i) {
     Reply refusal;
     const bool reached =
-        session.MoveForExport(start.TrackPosition() + kSeriesPitch * i, i > 0 ? kApproachSteps : 0, refusal);
-    progress.Step(texts.Progress, ProgressPercent(i, kSeriesPictures - 1));
+        session.MoveForExport(start.TrackPosition() + plan.Pitch * i, i > 0 ? plan.ApproachSteps : 0, refusal);
+    progress.Step(texts.Progress, ProgressPercent(i, plan.Positions - 1));
     if (!reached) {
       ExportOutcome stopped{ExportStatus::Stopped, {}};
       if (refusal) {
@@ -43,9 +38,19 @@ ExportOutcome TurnThroughSeries(Session& session, ExportProgress& progress, cons
       stopped.Messages.push_back(session.Text(texts.Stopped));
       return stopped;
     }
-    take(i);
+    if (!take(i)) {
+      return {ExportStatus::WriteFailed, {}};
+    }
   }
   return {};
+}
+
+ExportOutcome TurnThroughSeries(Session& session, ExportProgress& progress, const SeriesTexts& texts,
+                                const std::function<void(int)>& take) {
+  return TurnThrough(session, kSeriesTurn, progress, texts, [&](int i) {
+    take(i);
+    return true;
+  });
 }
 
 }  // namespace morvane::exporting
