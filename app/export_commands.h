@@ -23,11 +23,6 @@ class ExportCommands {
   void btnPrintClick();
 
  private:
-  // The preview shows the loci, which are then erased: no export shows the
-  // loci of earlier turns. False when the user cancels.
-  bool ChooseArea();
-  void Conclude(const exporting::ExportOutcome& outcome);
-
   DocumentView& view_;
   exporting::TformArea& area_;
   exporting::TformAVI& progress_;
