@@ -6,6 +6,7 @@
 #include "app/form_debug.h"
 #include "app/form_main.h"
 #include "app/form_propaty.h"
+#include "app/movie_command.h"
 #include "app/rotation_controls.h"
 #include "export/tform_area.h"
 #include "export/tform_avi.h"
@@ -23,11 +24,13 @@ Program::Program(Language language, UserDialogs& dialogs, std::string modelArgum
       documentCommands_(std::make_unique<DocumentCommands>(*view_)),
       rotationControls_(std::make_unique<RotationControls>(*view_, *debug_)),
       exports_(std::make_unique<ExportCommands>(*view_, *area_, *avi_)),
+      movies_(std::make_unique<MovieCommand>(*view_, *area_, *avi_)),
       canvasEditing_(std::make_unique<CanvasEditing>(*view_, *propaty_)) {
   QObject::connect(main_.get(), &TformMain::btnDebugClick, debug_.get(), &TformDebug::SetOpen);
   QObject::connect(debug_.get(), &TformDebug::Closed, main_.get(), &TformMain::ReleaseDebugButton);
   QObject::connect(main_.get(), &TformMain::btnImageSaveClick, [this] { exports_->btnImageSaveClick(); });
   QObject::connect(main_.get(), &TformMain::btnPrintClick, [this] { exports_->btnPrintClick(); });
+  QObject::connect(main_.get(), &TformMain::btnMakeMovieClick, [this] { movies_->btnMakeMovieClick(); });
 }
 
 Program::~Program() = default;

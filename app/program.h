@@ -17,6 +17,7 @@ namespace morvane::app {
 class CanvasEditing;
 class DocumentCommands;
 class ExportCommands;
+class MovieCommand;
 class RotationControls;
 class TformDebug;
 class TformMain;
@@ -52,6 +53,7 @@ class Program {
   std::unique_ptr<DocumentCommands> documentCommands_;
   std::unique_ptr<RotationControls> rotationControls_;
   std::unique_ptr<ExportCommands> exports_;
+  std::unique_ptr<MovieCommand> movies_;
   std::unique_ptr<CanvasEditing> canvasEditing_;
 };
 

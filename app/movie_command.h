@@ -1,0 +1,28 @@
+#pragma once
+
+namespace morvane::exporting {
+class TformArea;
+class TformAVI;
+}  // namespace morvane::exporting
+
+namespace morvane::app {
+
+class DocumentView;
+
+// btnMakeMovie: the area dialog without the series box, then an MPEG-1 or
+// AVI movie over two turns or a GIF animation over one, recorded in export/;
+// this is the windows' part: the dialogs, the stopped rotation, the disabled
+// main window and the messages.
+class MovieCommand {
+ public:
+  MovieCommand(DocumentView& view, exporting::TformArea& area, exporting::TformAVI& progress);
+
+  void btnMakeMovieClick();
+
+ private:
+  DocumentView& view_;
+  exporting::TformArea& area_;
+  exporting::TformAVI& progress_;
+};
+
+}  // namespace morvane::app
