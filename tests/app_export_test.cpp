@@ -17,6 +17,7 @@
 #include "export/tform_avi.h"
 #include "tests/app_support.h"
 #include "tests/export_test_support.h"
+#include "tests/image_test_support.h"
 
 namespace morvane::app {
 namespace {
@@ -39,12 +40,13 @@ struct MainEnabledAtShow final : QObject {
 class ExportCommandsTest : public ::testing::Test {
  protected:
   // Clicks the button and answers the area dialog with OK, the series box as asked.
-  void Click(const char* button, bool series = false) {
-    QTimer::singleShot(0, [this, series] {
-      Control<QCheckBox>(program.Area(), "chkRenzoku").setChecked(series);
-      Control<QPushButton>(program.Area(), "btnOK").click();
+  void Click(const char* button, bool series = false) { ClickOn(program, button, series); }
+  static void ClickOn(Program& on, const char* button, bool series = false) {
+    QTimer::singleShot(0, [&on, series] {
+      Control<QCheckBox>(on.Area(), "chkRenzoku").setChecked(series);
+      Control<QPushButton>(on.Area(), "btnOK").click();
     });
-    Control<QAbstractButton>(program.Main(), button).click();
+    Control<QAbstractButton>(on.Main(), button).click();
   }
   void Answer(const std::string& name, int filterIndex) {
     dialogs.FileAnswers.push_back(FileChoice{QString::fromStdString((folder / name).string()), filterIndex});
@@ -129,6 +131,84 @@ TEST_F(ExportCommandsTest, PrintsASeriesIntoTheChosenPdfFile) {
   EXPECT_LT(page.Points.width(), page.Points.height());
   EXPECT_TRUE(program.Main().isEnabled());
   EXPECT_TRUE(dialogs.Shown.empty());
+}
+
+// The movie command: its save dialog in both languages, the extension rule,
+// rotation stopped, the main window disabled while the movie is recorded, and
+// the messages of a stop and of a write that fails.
+TEST_F(ExportCommandsTest, MoviesAskForTheirFileAndRecordWithTheMainWindowDisabled) {
+  session.MutableModel() = *testing::LoadModel(testing::kExamples + "crank-rocker.mvd");
+  session.StartFolder(folder.Path.string());
+  testing::WriteBytes(folder / "NewData.mpg", "");
+  testing::WriteBytes(folder / "NewData(1).avi", "");
+  MainEnabledAtShow watch(program.Main());
+  program.Avi().installEventFilter(&watch);
+  Answer("anim", 4);
+  Answer("clip.mpg", 2);
+  // Automatic rotation turns until the command stops it; with it the command
+  // cannot be clicked, only asked for.
+  Control<QAbstractButton>(program.Main(), "btnPlay").setChecked(true);
+  bool seriesOffered = true;
+  QTimer::singleShot(0, [&] {
+    seriesOffered = Control<QCheckBox>(program.Area(), "chkRenzoku").isVisible();
+    Control<QPushButton>(program.Area(), "btnOK").click();
+  });
+  emit program.Main().btnMakeMovieClick();
+  EXPECT_FALSE(seriesOffered);
+  EXPECT_FALSE(Control<QAbstractButton>(program.Main(), "btnPlay").isChecked());
+  Click("btnMakeMovie");
+  ASSERT_EQ(dialogs.FileRequests.size(), 2u);
+  const FileRequest& first = dialogs.FileRequests[0];
+  EXPECT_EQ(first.Title, "Preservation of a linkage mechanism movie");
+  EXPECT_EQ(first.Filters, "MPEG1 movie (320x240)|*.mpg|MPEG1 movie (640x480)|*.mpg|AVI movie (320x240)|*.avi|"
+                           "AVI movie (640x480)|*.avi|GIF animation (120x90)|*.gif|GIF animation (320x240)|*.gif");
+  EXPECT_EQ(first.DefaultExtension, "avi");
+  EXPECT_EQ(first.ProposedName, "NewData(2)");
+  EXPECT_EQ(dialogs.FileRequests[1].ProposedName, "anim");
+  EXPECT_EQ(testing::Probe((folder / "anim.gif").string(), "width,height,nb_read_frames", "-count_frames"),
+            "120,90,24");
+  EXPECT_EQ(testing::Probe((folder / "clip.mpg.avi").string(), "width,height,nb_read_frames", "-count_frames"),
+            "320,240,181");
+  EXPECT_EQ(watch.Seen, (std::vector<bool>{false, false}));
+  EXPECT_TRUE(program.Main().isEnabled());
+  EXPECT_FALSE(program.Avi().isVisible());
+  EXPECT_TRUE(dialogs.Shown.empty());
+
+  ScriptedDialogs japaneseDialogs;
+  Program japanese{Language::Japanese, japaneseDialogs, ""};
+  japanese.Document().StartFolder(folder.Path.string());
+  ClickOn(japanese, "btnMakeMovie");
+  ASSERT_EQ(japaneseDialogs.FileRequests.size(), 1u) << "and cancelled";
+  EXPECT_EQ(japaneseDialogs.FileRequests[0].Title, "リンク機構ムービーの保存");
+  EXPECT_EQ(japaneseDialogs.FileRequests[0].Filters,
+            "MPEG1ムービー (320x240)|*.mpg|MPEG1ムービー(640x480)|*.mpg|AVIムービー (320x240)|*.avi|"
+            "AVIムービー (640x480)|*.avi|GIFアニメーション (120x90)|*.gif|GIFアニメーション (320x240)|*.gif");
+  EXPECT_EQ(japaneseDialogs.FileRequests[0].ProposedName, "新規");
+  EXPECT_TRUE(japanese.Main().isEnabled());
+  EXPECT_EQ(folder.EntryCount(), 4u);
+}
+
+TEST_F(ExportCommandsTest, AStoppedMovieKeepsItsFramesAndAFailedOneSaysSo) {
+  ASSERT_EQ(session.Open(testing::kExamples + "locks-past-ninety.mvd"), std::nullopt);
+  const ModelState before = session.Model();
+  Answer("stop", 0);
+  Answer("no/movie.avi", 2);
+  Click("btnMakeMovie");
+  EXPECT_EQ(dialogs.FileRequests.at(0).ProposedName, "locks-past-ninety");
+  EXPECT_EQ(testing::Probe((folder / "stop.mpg").string(), "width,height,nb_read_frames", "-count_frames"),
+            "320,240,50");
+  Click("btnMakeMovie");
+  EXPECT_EQ(dialogs.Shown,
+            (std::vector<ShownMessage>{
+                {MessageKind::Information, "Since the length of a rod does not suit, it cannot move."},
+                {MessageKind::Information, "Creation of a movie is stopped."},
+                {MessageKind::Information, "ＡＶＩファイルを作成できませんでした."},
+                {MessageKind::Information, "Creation of a movie was interrupted."}}));
+  EXPECT_EQ(session.Model().PartTable, before.PartTable);
+  EXPECT_EQ(Control<QSlider>(program.Main(), "TrackBar1").value(), before.TrackPosition);
+  EXPECT_TRUE(program.Main().isEnabled());
+  EXPECT_FALSE(program.Avi().isVisible());
+  EXPECT_EQ(folder.EntryCount(), 1u);
 }
 
 }  // namespace
