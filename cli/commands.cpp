@@ -23,6 +23,12 @@ const std::vector<Command>& Commands() {
        {"印刷を PDF ファイルにする（横向き 1 枚、--series で縦向きに 18 枚）",
         "print into a PDF file: one landscape picture, or 18 on a portrait page with --series"},
        RunPrint},
+      {"movie", "movie MODEL.mvd -o OUT.(mpg|avi|gif) [--size 320x240|640x480|120x90] [--area X,Y,W,H]",
+       {"2 回転を MPEG1 か AVI のムービーに、1 回転をくり返す GIF アニメーションにする"
+        "（640x480 は MPEG1 と AVI、120x90 は GIF だけ）",
+        "record two turns as an MPEG-1 or AVI movie, or one turn as a looping GIF animation "
+        "(640x480 for MPEG-1 and AVI only, 120x90 for GIF only)"},
+       RunMovie},
       {"trace", "trace MODEL.mvd [--from P] [--to P] [--step N] [--format csv|jsonl]",
        {"前向きに自動回転させ、各ステップのピンとペンの位置を書き出す（位置 0〜7200、ステップ 1〜80）",
         "turn forward as automatic rotation does and write every pin and pen position per step "

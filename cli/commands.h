@@ -16,5 +16,6 @@ int RunRender(const std::vector<std::string>& args, CliContext& context);
 int RunExport(const std::vector<std::string>& args, CliContext& context);
 int RunSeries(const std::vector<std::string>& args, CliContext& context);
 int RunPrint(const std::vector<std::string>& args, CliContext& context);
+int RunMovie(const std::vector<std::string>& args, CliContext& context);
 
 }  // namespace morvane::cli

@@ -44,6 +44,9 @@ int RunExport(const std::vector<std::string>& args, CliContext& context) {
     return kExitUsage;
   }
   const auto& [options, format] = *request;
+  if (options.Size && *options.Size != "120x90") {
+    return UsageError(FindCommand("export"), context, context.Text(export_texts::OnlySmallSize));
+  }
   const auto session = OpenSession(options.ModelPath, context);
   if (!session) {
     return kExitBadModel;
@@ -60,7 +63,7 @@ int RunExport(const std::vector<std::string>& args, CliContext& context) {
   view::CanvasPictures pictures;
   const exporting::ExportScene scene{*session, pictures, options.Area,
                                      exporting::PrintName(session->Names(), session->UiLanguage())};
-  return ReportOutcome(exporting::SaveSingleImage(scene, {format, options.Small}, options.OutputPath),
+  return ReportOutcome(exporting::SaveSingleImage(scene, {format, options.Size.has_value()}, options.OutputPath),
                        options.OutputPath, context);
 }
 

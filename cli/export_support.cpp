@@ -60,12 +60,7 @@ std::optional<ExportRequest> ParseExportRequest(const Command& command, std::vec
       return fail(context.Text(turning_texts::BadPosition));
     }
   }
-  if (const auto size = parsed->Option("--size")) {
-    if (*size != "120x90") {
-      return fail(context.Text(export_texts::OnlySmallSize));
-    }
-    request.Small = true;
-  }
+  request.Size = parsed->Option("--size");
   return request;
 }
 

@@ -22,6 +22,10 @@ inline constexpr Message NotAPicture{"画像ファイルの拡張子は .jpg, .b
                                      "the picture file must end in .jpg, .bmp or .gif"};
 inline constexpr Message NotAPdf{"印刷の出力ファイルの拡張子は .pdf です", "the print output file must end in .pdf"};
 inline constexpr Message OnlySmallSize{"指定できる大きさは 120x90 だけです", "the only size is 120x90"};
+inline constexpr Message NotAMovie{"ムービーファイルの拡張子は .mpg, .avi, .gif のどれかです",
+                                   "the movie file must end in .mpg, .avi or .gif"};
+inline constexpr Message MovieSizes{"大きさは 320x240 か 640x480 (.mpg, .avi)、320x240 か 120x90 (.gif) です",
+                                    "the size is 320x240 or 640x480 for .mpg and .avi, 320x240 or 120x90 for .gif"};
 }  // namespace export_texts
 
 struct ExportRequest {
@@ -29,8 +33,8 @@ struct ExportRequest {
   std::string OutputPath;
   exporting::ExportArea Area;
   std::optional<int32_t> Position;
-  // The 120 x 90 picture.
-  bool Small = false;
+  // "--size" as given; each command checks it against the sizes it makes.
+  std::optional<std::string> Size;
   bool Series = false;
 };
 

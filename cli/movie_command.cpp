@@ -1,0 +1,77 @@
+// morvane-cli movie: the desktop program's movie export, two turns of the
+// mechanism as an MPEG-1 or AVI movie or one turn as a looping GIF
+// animation, captioned with the model file's name from 240 pixels high.
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/export_support.h"
+#include "cli/picture_options.h"
+#include "cli/progress_bar.h"
+#include "export/export_names.h"
+#include "export/movies/movie_export.h"
+#include "view/canvas_pictures.h"
+
+namespace morvane::cli {
+
+namespace {
+
+constexpr char kDefaultSize[] = "320x240";
+
+// The writer the output name asks for, at the size asked for; nullopt after
+// printing the problem.
+std::optional<exporting::MovieKind> MovieKindOf(const ExportRequest& request, const Command& command,
+                                                CliContext& context) {
+  const auto format = exporting::MovieFormatOfName(request.OutputPath);
+  if (!format) {
+    UsageError(command, context, context.Text(export_texts::NotAMovie));
+    return std::nullopt;
+  }
+  const auto size = ParseSize(request.Size.value_or(kDefaultSize));
+  const auto kind = size ? exporting::FindMovieKind(*format, size->width(), size->height()) : std::nullopt;
+  if (!kind) {
+    UsageError(command, context, context.Text(export_texts::MovieSizes));
+  }
+  return kind;
+}
+
+// A bar for a person at a terminal; a line per frame for a log.
+std::unique_ptr<exporting::ExportProgress> ProgressFor(CliContext& context) {
+  if (isatty(fileno(stderr))) {
+    return std::make_unique<ProgressBar>(context);
+  }
+  return std::make_unique<StderrProgress>(context);
+}
+
+}  // namespace
+
+int RunMovie(const std::vector<std::string>& args, CliContext& context) {
+  const Command& command = FindCommand("movie");
+  const auto request = ParseExportRequest(command, args, {"--area", "--size"}, false, context);
+  if (!request) {
+    return kExitUsage;
+  }
+  const auto kind = MovieKindOf(*request, command, context);
+  if (!kind) {
+    return kExitUsage;
+  }
+  const auto session = OpenSession(request->ModelPath, context);
+  if (!session) {
+    return kExitBadModel;
+  }
+  const CaptionFonts fonts;
+  view::CanvasPictures pictures;
+  exporting::ExportScene scene{*session, pictures, request->Area,
+                               exporting::PrintName(session->Names(), session->UiLanguage())};
+  const auto progress = ProgressFor(context);
+  return ReportOutcome(exporting::SaveMovie(scene, *kind, request->OutputPath, *progress), request->OutputPath,
+                       context);
+}
+
+}  // namespace morvane::cli
