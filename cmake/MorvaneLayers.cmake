@@ -1,18 +1,22 @@
 # Each folder of the program is a layer whose headers are reached as
 # "<folder>/name.h". A target sees the headers of its own layer and of the
 # layers it links, and no others: every layer gets an include root of its own
-# in the build tree, holding nothing but a link to its folder. An include that
+# in the build tree, holding links to its headers alone. An include that
 # reaches upward or sideways therefore fails to compile, instead of building
 # quietly and failing only at link time, or not at all for a header-only use.
 
 # morvane_layer(<target> <folder>): <folder>'s headers become reachable as
-# "<folder>/..." to <target> and to what links it.
+# "<folder>/..." to <target> and to what links it. Subfolders are layers of
+# their own and stay out of it.
 function(morvane_layer target folder)
   string(REPLACE "/" "-" key "${folder}")
   set(root "${PROJECT_BINARY_DIR}/layers/${key}")
-  get_filename_component(parent "${root}/${folder}" DIRECTORY)
-  file(MAKE_DIRECTORY "${parent}")
-  file(CREATE_LINK "${PROJECT_SOURCE_DIR}/${folder}" "${root}/${folder}" SYMBOLIC)
+  file(REMOVE_RECURSE "${root}")
+  file(MAKE_DIRECTORY "${root}/${folder}")
+  file(GLOB headers CONFIGURE_DEPENDS RELATIVE "${PROJECT_SOURCE_DIR}/${folder}" "${PROJECT_SOURCE_DIR}/${folder}/*.h")
+  foreach(header IN LISTS headers)
+    file(CREATE_LINK "${PROJECT_SOURCE_DIR}/${folder}/${header}" "${root}/${folder}/${header}" SYMBOLIC)
+  endforeach()
   get_target_property(type ${target} TYPE)
   if(type STREQUAL "INTERFACE_LIBRARY")
     target_include_directories(${target} INTERFACE "${root}")
