@@ -2,20 +2,16 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 
 #include "app/ui_language.h"
 
 namespace morvane::app {
 namespace {
 
-struct LanguageCase {
-  std::map<std::string, std::string> Environment;
-  const char* Executable;
-  Language Expected;
-};
-
 TEST(UiLanguageTest, LocaleVariablesInOrderAndTheNameAfterOurs) {
-  const LanguageCase cases[] = {
+  using Environment = std::map<std::string, std::string>;
+  const std::tuple<Environment, const char*, Language> cases[] = {
       // The first of LC_ALL, LC_MESSAGES, LANG that is set and not empty decides.
       {{{"LANG", "ja_JP.UTF-8"}}, "/usr/bin/morvane", Language::Japanese},
       {{{"LANG", "ja"}}, "morvane", Language::Japanese},
@@ -40,12 +36,12 @@ TEST(UiLanguageTest, LocaleVariablesInOrderAndTheNameAfterOurs) {
       {{{"LANG", "ja_JP.UTF-8"}}, "/usr/bin/linke.exe", Language::English},
       {{{"LANG", "ja_JP.UTF-8"}}, "/usr/bin/link", Language::Japanese},
   };
-  for (const LanguageCase& c : cases) {
-    const auto lookup = [&c](const char* name) -> const char* {
-      const auto found = c.Environment.find(name);
-      return found == c.Environment.end() ? nullptr : found->second.c_str();
+  for (const auto& [environment, executable, expected] : cases) {
+    const auto lookup = [&](const char* name) {
+      const auto found = environment.find(name);
+      return found == environment.end() ? nullptr : found->second.c_str();
     };
-    EXPECT_EQ(ChooseUiLanguage(lookup, c.Executable), c.Expected) << c.Executable;
+    EXPECT_EQ(ChooseUiLanguage(lookup, executable), expected) << executable;
   }
 }
 

@@ -21,15 +21,6 @@ using app::RotationControls;
 
 constexpr int kTimeoutMs = 10000;
 
-// Every position the bar is set to, by the user or by automatic rotation.
-struct PositionLog {
-  explicit PositionLog(RunningProgram& run) {
-    QObject::connect(&run.Main(), &app::TformMain::TrackBar1Change, &run.Main(),
-                     [this](int position) { Positions.push_back(position); });
-  }
-  std::vector<int> Positions;
-};
-
 const char* const kLockedDuringRotation[] = {"btnOpen",  "btnSave",      "btnClear", "btnModoru", "btnExit",
                                              "btnDebug", "PageControl1", "cmbSpeed", "TrackBar1", "btnBack"};
 
@@ -42,22 +33,23 @@ TEST(RotationTest, PlayStepsAtMostOncePerFrameUntilReleased) {
   Control<QComboBox>(run.Main(), "cmbSpeed").setCurrentIndex(4);
   EXPECT_EQ(run.Model().AngleStep, 10);
 
-  PositionLog log(run);
+  std::vector<int> positions;  // every position the bar is set to
+  QObject::connect(&run.Main(), &app::TformMain::TrackBar1Change, [&](int position) { positions.push_back(position); });
   QElapsedTimer clock;
   clock.start();
   run.Press("btnPlay");
   for (const char* name : kLockedDuringRotation) EXPECT_FALSE(run.Enabled(name)) << name;
-  ASSERT_TRUE(QTest::qWaitFor([&] { return log.Positions.size() >= 20; }, kTimeoutMs));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return positions.size() >= 20; }, kTimeoutMs));
   run.Press("btnPlay");
   const qint64 elapsed = clock.elapsed();
-  const size_t steps = log.Positions.size();
+  const size_t steps = positions.size();
   EXPECT_GE(elapsed, static_cast<qint64>(steps * RotationControls::kStepInterval.count()));
 
   QTest::qWait(100);
-  EXPECT_EQ(log.Positions.size(), steps) << "a step after the button came up";
-  for (size_t i = 0; i < steps; ++i) EXPECT_EQ(log.Positions[i], static_cast<int>(10 * (i + 1)));
+  EXPECT_EQ(positions.size(), steps) << "a step after the button came up";
+  for (size_t i = 0; i < steps; ++i) EXPECT_EQ(positions[i], static_cast<int>(10 * (i + 1)));
   EXPECT_EQ(std::pair(run.TrackBar().value(), run.Model().PowerPosition),
-            std::pair(log.Positions.back(), log.Positions.back()));
+            std::pair(positions.back(), positions.back()));
   EXPECT_EQ(run.program.Document().Loci().Trails[3].X.size(), steps);
   EXPECT_NE(run.Model().PartTable[1].X, start[1].X);
 

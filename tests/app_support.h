@@ -7,6 +7,8 @@
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
+#include "app/user_dialogs.h"
+
 namespace morvane::testing {
 
 // The control of that objectName; fails the test when there is none.
@@ -26,11 +28,10 @@ inline QString CaptionOf(QObject& control) {
   if (auto* menu = qobject_cast<QMenu*>(&control)) return menu->title();
   if (auto* button = qobject_cast<QAbstractButton*>(&control)) return button->text();
   if (auto* label = qobject_cast<QLabel*>(&control)) return label->text();
+  // A tab page's caption is on its tab; the page sits in the tab widget's stack.
   auto* page = qobject_cast<QWidget*>(&control);
-  for (QWidget* up = page; up != nullptr; up = up->parentWidget()) {
-    if (auto* tabs = qobject_cast<QTabWidget*>(up); tabs != nullptr && tabs->indexOf(page) >= 0) {
-      return tabs->tabText(tabs->indexOf(page));
-    }
+  if (auto* tabs = qobject_cast<QTabWidget*>(page->parentWidget() ? page->parentWidget()->parentWidget() : nullptr)) {
+    return tabs->tabText(tabs->indexOf(page));
   }
   return page->windowTitle();
 }
@@ -38,6 +39,11 @@ inline QString CaptionOf(QObject& control) {
 inline QString HintOf(QObject& control) {
   if (auto* action = qobject_cast<QAction*>(&control)) return action->toolTip();
   return qobject_cast<QWidget*>(&control)->toolTip();
+}
+
+// A file chooser's request as one list, to compare at once.
+inline QStringList FieldsOf(const app::FileRequest& r) {
+  return {r.Title, r.Folder, r.ProposedName, r.Filters, r.DefaultExtension};
 }
 
 }  // namespace morvane::testing

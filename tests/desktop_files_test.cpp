@@ -6,10 +6,10 @@
 #include <QMimeDatabase>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
 #include <string>
+#include <tuple>
 
 #include "tests/test_support.h"
 
@@ -19,12 +19,9 @@ namespace {
 const std::string kDesktopFolder = std::string(MORVANE_SOURCE_DIR) + "/app/desktop/";
 constexpr char kModelType[] = "application/x-morvane-model";
 
-std::string MimeTypeOf(const QMimeDatabase& database, const std::string& path) {
-  return database.mimeTypeForFile(QString::fromStdString(path)).name().toStdString();
-}
-
 TEST(DesktopFilesTest, ModelsAreKnownByNameAndByContent) {
-  const std::string folder = testing::MakeTempFolder() + "/";
+  const testing::TempFolder temp;
+  const std::string folder = temp.Path.string() + "/";
   std::filesystem::create_directories(folder + "mime/packages");
   std::filesystem::copy_file(kDesktopFolder + "morvane-model.xml", folder + "mime/packages/morvane-model.xml");
   ASSERT_EQ(std::system(("update-mime-database " + folder + "mime >/dev/null 2>&1").c_str()), 0);
@@ -34,20 +31,19 @@ TEST(DesktopFilesTest, ModelsAreKnownByNameAndByContent) {
 
   const std::string model = testing::ReadWholeFile(testing::kExamples + "crank-rocker.mvd");
   const std::string hyphens(36, '-');
-  const auto write = [&folder](const std::string& name, const std::string& content) {
-    std::ofstream(folder + name, std::ios::binary) << content;
-    return folder + name;
-  };
+  // A file of each name and content, and whether it is known as a model.
+  const std::tuple<const char*, std::string, bool> files[] = {
+      {"saved-with-crlf", model, true},
+      {"saved-with-lf", std::regex_replace(model, std::regex("\r\n"), "\n"), true},
+      {"Empty.mvd", "", true},
+      {"header-first", "Morvane Data File Version 1.0\r\n" + hyphens + "\r\n", false},
+      {"other-version", hyphens + "\r\nMorvane Data File Version 2.0\r\n", false}};
   const QMimeDatabase database;
-  EXPECT_EQ(MimeTypeOf(database, write("saved-with-crlf", model)), kModelType);
-  EXPECT_EQ(MimeTypeOf(database, write("saved-with-lf", std::regex_replace(model, std::regex("\r\n"), "\n"))),
-            kModelType);
-  EXPECT_EQ(MimeTypeOf(database, write("Empty.mvd", "")), kModelType);
-  EXPECT_NE(MimeTypeOf(database, write("header-first", "Morvane Data File Version 1.0\r\n" + hyphens + "\r\n")),
-            kModelType);
-  EXPECT_NE(MimeTypeOf(database, write("other-version", hyphens + "\r\nMorvane Data File Version 2.0\r\n")),
-            kModelType);
-  std::filesystem::remove_all(folder);
+  for (const auto& [name, content, known] : files) {
+    testing::WriteBytes(folder + name, content);
+    const QString type = database.mimeTypeForFile(QString::fromStdString(folder + name)).name();
+    EXPECT_EQ(type == kModelType, known) << name << " is " << type.toStdString();
+  }
 
   const std::string desktopEntry = testing::ReadWholeFile(kDesktopFolder + "morvane.desktop");
   EXPECT_NE(desktopEntry.find(std::string("\nMimeType=") + kModelType + ";\n"), std::string::npos);

@@ -40,26 +40,19 @@ void ExpectSoundPins(const ModelState& model, int edit) {
   std::map<int32_t, std::set<int>> partsOf;
   std::map<int32_t, Point> placeOf;
   for (int i = 0; i < model.PartCount; ++i) {
-    const PartRecord& part = model.PartTable[i];
-    for (int s = 0; s < part.PinCount; ++s) {
-      const int32_t id = part.PinId[s];
+    for (int s = 0; s < model.PartTable[i].PinCount; ++s) {
+      const int32_t id = model.PartTable[i].PinId[s];
       partsOf[id].insert(i);
-      const Point at = PinWorld(part, s);
-      const Point first = placeOf.try_emplace(id, at).first->second;
+      const Point at = PinWorld(model.PartTable[i], s), first = placeOf.try_emplace(id, at).first->second;
       EXPECT_LE(std::hypot(at.X - first.X, at.Y - first.Y), kPinSpread) << "pin " << id << " after edit " << edit;
     }
   }
-  for (const auto& [id, parts] : partsOf) {
-    if (id < kFirstPalettePinId) {
-      EXPECT_EQ(parts.size(), 1u) << "axle " << id << " after edit " << edit;
-    }
-  }
   for (int i = 0; i < model.PartCount; ++i) {
-    const PartRecord& part = model.PartTable[i];
-    for (int s = 0; s < part.PinCount; ++s) {
-      if (part.PinState[s] == PinStatus::Movable) {
-        EXPECT_GE(partsOf[part.PinId[s]].size(), 2u) << "pin " << part.PinId[s] << " after edit " << edit;
-      }
+    for (int s = 0; s < model.PartTable[i].PinCount; ++s) {
+      const int32_t id = model.PartTable[i].PinId[s];
+      EXPECT_TRUE(id >= kFirstPalettePinId || partsOf[id].size() == 1) << "axle " << id << " after edit " << edit;
+      EXPECT_TRUE(model.PartTable[i].PinState[s] != PinStatus::Movable || partsOf[id].size() >= 2)
+          << "pin " << id << " after edit " << edit;
     }
   }
 }
@@ -82,12 +75,7 @@ class RandomEditor {
       case 2: DropFromPalette(Pick(0, 3) == 0 ? KoteiPin : Hatome); break;
       case 3: DropFromPalette(PenBlack + Pick(0, 3)); break;
       case 4: Drag(); break;
-      case 5: {
-        const int part = SomePart();
-        const Point at = SomeHole(part);
-        s_.Delete(s_.PlanDelete(part, at.X, at.Y), Pick(0, 3) != 0);
-        break;
-      }
+      case 5: Delete(SomePart()); break;
       case 6: s_.Rotate(SomePart(), kTurnTags[Pick(0, kTurnTags.size() - 1)]); break;
       default: s_.MoveAll(10.0 * Pick(-1, 1), 10.0 * Pick(-1, 1)); break;
     }
@@ -129,6 +117,11 @@ class RandomEditor {
       s_.MovePaletteDrag(at.X, at.Y, under);
       s_.DropPalette(Pick(0, 9) != 0);
     }
+  }
+
+  void Delete(int part) {
+    const Point at = SomeHole(part);
+    s_.Delete(s_.PlanDelete(part, at.X, at.Y), Pick(0, 3) != 0);
   }
 
   void Drag() {
