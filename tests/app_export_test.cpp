@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include "export/image_export.h"
