@@ -2,72 +2,40 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
-#include "tests/test_support.h"
+#include "tests/image_test_support.h"
 
 namespace morvane {
 namespace {
 
 namespace fs = std::filesystem;
 
-using testing::FileSizeLimit;
-using testing::TempFolder;
-
-std::string ShellOutput(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  char buffer[1 << 16];
-  for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-    out.append(buffer, n);
-  }
-  pclose(pipe);
-  return out;
-}
+using namespace testing;
 
 struct Movie {
   int Width, Height, BitDepth, Frames;
-  // How the pictures are handed over; a source size of 0 means the movie's.
+  // How the pictures are handed over, with spare bytes after each row; a
+  // source size of 0 means the movie's.
   int PixelBytes = 3, SourceWidth = 0, SourceHeight = 0;
 };
 
-// Different in every channel, row, column and frame, so that swapped channels,
-// flipped or skewed rows and a repeated frame all show; rows carry two spare bytes.
-struct Picture {
-  int Width, Height, PixelBytes;
-  std::vector<uint8_t> Bytes;
-  Picture(const Movie& m, int frame)
-      : Width(m.SourceWidth ? m.SourceWidth : m.Width), Height(m.SourceHeight ? m.SourceHeight : m.Height),
-        PixelBytes(m.PixelBytes), Bytes(Height * Stride(), 0xEE) {
-    for (int y = 0; y < Height; ++y) {
-      for (int x = 0; x < Width; ++x) {
-        uint8_t* p = &Bytes[y * Stride() + x * PixelBytes];
-        p[0] = static_cast<uint8_t>(x * 7 + frame * 3);
-        p[1] = static_cast<uint8_t>(y * 5 + frame);
-        p[2] = static_cast<uint8_t>((x ^ y) + frame * 11);
-      }
-    }
-  }
-  int Stride() const { return Width * PixelBytes + 2; }
-  RgbFrame Frame() const { return {Width, Height, Stride(), PixelBytes, Bytes.data()}; }
-};
+// Noise shows swapped channels, flipped or skewed rows and a repeated frame.
+RgbImage Source(const Movie& m, int frame) {
+  return NoisePicture(m.SourceWidth ? m.SourceWidth : m.Width, m.SourceHeight ? m.SourceHeight : m.Height, frame);
+}
 
 // The RGB bytes a decoder should give back for frame `frame`: the picture
 // enlarged by whole factors, and at 16 bits each channel cut to 5 bits, which
 // decoders widen by repeating its top bits.
 std::string Expected(const Movie& m, int frame) {
-  const Picture picture(m, frame);
+  const RgbImage source = Source(m, frame);
   std::string bytes;
-  bytes.reserve(m.Width * m.Height * 3);
-  for (int y = 0; y < m.Height; ++y) {
-    for (int x = 0; x < m.Width; ++x) {
-      const uint8_t* p = picture.Frame().Pixel(x * picture.Width / m.Width, y * picture.Height / m.Height);
-      for (int c = 0; c < 3; ++c) {
-        bytes += static_cast<char>(m.BitDepth == 16 ? (p[c] & 0xF8) | p[c] >> 5 : p[c]);
-      }
-    }
+  for (int p = 0; p < m.Width * m.Height * 3; ++p) {
+    const int x = p / 3 % m.Width * source.Width() / m.Width, y = p / 3 / m.Width * source.Height() / m.Height;
+    const uint8_t c = source.Pixel(x, y)[p % 3];
+    bytes += static_cast<char>(m.BitDepth == 16 ? (c & 0xF8) | c >> 5 : c);
   }
   return bytes;
 }
@@ -87,7 +55,7 @@ bool Record(const std::string& path, const Movie& m) {
   Configure(writer, path, m);
   bool added = writer.Open();
   for (int i = 0; i < m.Frames; ++i) {
-    added = writer.AddFrame(Picture(m, i).Frame()) && added;
+    added = writer.AddFrame(Padded(Source(m, i), m.PixelBytes).Frame) && added;
   }
   return writer.Close() && added;
 }
@@ -96,22 +64,20 @@ TEST(AviWriter, FfmpegReadsEveryFrameAsRecorded) {
   const TempFolder folder;
   const std::string path = folder / "movie.avi";
   // Widths of 322 and 321 pixels give rows that need padding.
-  for (const Movie m : {Movie{320, 240, 16, 181}, Movie{320, 240, 24, 181}, Movie{640, 480, 16, 181},
-                        Movie{320, 240, 16, 25}, Movie{322, 30, 16, 3}, Movie{321, 31, 24, 3, 4},
+  for (const Movie m : {Movie{320, 240, 16, 181}, Movie{320, 240, 24, 5}, Movie{640, 480, 16, 5},
+                        Movie{322, 30, 16, 3}, Movie{321, 31, 24, 3, 4},
                         Movie{320, 240, 24, 2, 4, 160, 120}, Movie{64, 48, 16, 2, 3, 64, 24}}) {
     SCOPED_TRACE(std::to_string(m.Width) + " x " + std::to_string(m.Height) + ", " + std::to_string(m.BitDepth));
     ASSERT_TRUE(Record(path, m));
     const std::string frames = std::to_string(m.Frames);
-    EXPECT_EQ(ShellOutput("ffprobe -v error -count_frames -of default=nw=1 -show_entries "
-                          "stream=codec_name,width,height,r_frame_rate,nb_frames,nb_read_frames '" + path + "'"),
-              "codec_name=rawvideo\nwidth=" + std::to_string(m.Width) + "\nheight=" + std::to_string(m.Height) +
-                  "\nr_frame_rate=12/1\nnb_frames=" + frames + "\nnb_read_frames=" + frames + "\n");
-    EXPECT_EQ(ShellOutput("ffmpeg -v error -i '" + path + "' -f null - 2>&1"), "");
+    EXPECT_EQ(Probe(path, "codec_name,width,height,r_frame_rate,nb_frames,nb_read_frames", "-count_frames"),
+              "rawvideo," + std::to_string(m.Width) + "," + std::to_string(m.Height) + ",12/1," + frames + "," + frames);
+    EXPECT_EQ(CommandOutput("ffmpeg -v error -i '" + path + "' -f null - 2>&1"), "");
     std::string expected;
     for (int i = 0; i < m.Frames; ++i) {
       expected += Expected(m, i);
     }
-    const std::string decoded = ShellOutput("ffmpeg -v error -i '" + path + "' -f rawvideo -pix_fmt rgb24 -");
+    const std::string decoded = CommandOutput("ffmpeg -v error -i '" + path + "' -f rawvideo -pix_fmt rgb24 -");
     EXPECT_EQ(decoded.size(), expected.size());
     EXPECT_TRUE(decoded == expected) << "the decoded pictures differ";
   }
@@ -176,7 +142,7 @@ TEST(AviWriter, FailedRecordingsKeepTheEarlierMovieAndLeaveNoTemporary) {
   EXPECT_EQ(std::tuple(opened("", 320, 240), opened(folder / "none/m.avi", 320, 240), opened(movie, 0, 240),
                        opened(movie, 65535, 20000)),
             std::tuple("", notCreated, noStream, noStream));
-  EXPECT_FALSE(writer.AddFrame(Picture({320, 240, 16, 1}, 0).Frame()));
+  EXPECT_FALSE(writer.AddFrame(Source({320, 240, 16, 1}, 0).Frame()));
   EXPECT_FALSE(writer.Close());
 
   const Movie two{320, 240, 16, 2};
@@ -190,14 +156,14 @@ TEST(AviWriter, FailedRecordingsKeepTheEarlierMovieAndLeaveNoTemporary) {
     ASSERT_TRUE(writer.Open());
     std::string outcome;
     for (int i = 0; i < two.Frames; ++i) {
-      outcome += writer.AddFrame(Picture(two, i).Frame()) ? '+' : '-';
+      outcome += writer.AddFrame(Source(two, i).Frame()) ? '+' : '-';
     }
     EXPECT_EQ(outcome, added);
     EXPECT_FALSE(writer.Close());
     EXPECT_EQ(writer.ErrorText(), notCreated);
   }
   ASSERT_TRUE(writer.Open());
-  EXPECT_TRUE(writer.AddFrame(Picture(two, 0).Frame()));
+  EXPECT_TRUE(writer.AddFrame(Source(two, 0).Frame()));
   writer.SetFileName("");
   EXPECT_FALSE(writer.Open()) << "abandons the unclosed recording all the same";
   EXPECT_EQ(testing::ReadWholeFile(movie), "earlier movie");

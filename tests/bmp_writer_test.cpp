@@ -38,7 +38,7 @@ TEST(BmpWriter, QtReadsTheExactPixelsAndTheHeaderFieldsAddUp) {
           {22, 4, uint32_t(source.Height())}, {26, 2, 1u}, {28, 2, 24u}, {30, 4, 0u}, {34, 4, imageBytes}}) {
       EXPECT_EQ(field(offset, size), value) << "at " << offset;
     }
-    ASSERT_TRUE(WriteBmp(WithFourBytesPerPixel(source).Frame, path));
+    ASSERT_TRUE(WriteBmp(Padded(source).Frame, path));
     EXPECT_EQ(ReadWholeFile(path), bytes) << "from four bytes per pixel";
 
     const QImage read(QString::fromStdString(path), "BMP");

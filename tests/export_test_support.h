@@ -1,6 +1,6 @@
 #pragma once
 
-// Helpers of the export tests: pictures compared, progress recorded, printed
+// Helpers of the export tests: pictures converted, progress recorded, printed
 // pages read with poppler's pdfinfo and pdftoppm.
 
 #include <QImage>
@@ -16,7 +16,7 @@
 #include "export/images/resample.h"
 #include "export/print_layout.h"
 #include "session/rgb_frame.h"
-#include "tests/test_support.h"
+#include "tests/image_test_support.h"
 
 namespace morvane::testing {
 
@@ -27,18 +27,6 @@ inline QImage ToQImage(const RgbImage& image) {
 inline QImage Resampled(const QImage& picture, int width, int height) {
   QImage converted;
   return ToQImage(ResampleBitmap(exporting::ToRgbFrame(picture, converted), width, height));
-}
-
-// The mean of the channels' absolute differences; the pictures have one size.
-inline double MeanAbsoluteError(const QImage& a, const QImage& b) {
-  const QImage x = a.convertToFormat(QImage::Format_RGB888), y = b.convertToFormat(QImage::Format_RGB888);
-  double sum = 0;
-  for (int row = 0; row < x.height(); ++row) {
-    for (int i = 0; i < x.width() * 3; ++i) {
-      sum += std::abs(x.constScanLine(row)[i] - y.constScanLine(row)[i]);
-    }
-  }
-  return sum / (3.0 * x.width() * x.height());
 }
 
 struct RecordedProgress final : exporting::ExportProgress {
@@ -55,18 +43,6 @@ struct RecordedProgress final : exporting::ExportProgress {
   void Note(const Message& label) override { Notes.emplace_back(label.English); }
   void Finish() override { Shown = false; }
 };
-
-// What a shell command prints on its standard output.
-inline std::string CommandOutput(const std::string& command) {
-  std::string text;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    for (int c; (c = std::fgetc(pipe)) != EOF;) {
-      text += static_cast<char>(c);
-    }
-    pclose(pipe);
-  }
-  return text;
-}
 
 struct PdfPage {
   int Pages = 0;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <cmath>
 #include <functional>
 #include <set>
 
@@ -18,22 +17,6 @@ namespace {
 
 using namespace testing;
 
-// Checks every pixel of one decoded GIF image against the nearest colour of
-// six levels per channel; returns the colour table entries it uses.
-std::set<int> ExpectPaletteColours(const GifFileType& gif, int image, const RgbImage& source) {
-  std::set<int> used;
-  for (int p = 0; p < source.Width() * source.Height(); ++p) {
-    const int entry = gif.SavedImages[image].RasterBits[p];
-    const GifColorType colour = gif.SColorMap->Colors[entry];
-    const uint8_t* rgb = source.Row(0) + 3 * p;
-    const auto level = [](uint8_t value) { return static_cast<GifByteType>(std::lround(value / 51.0) * 51); };
-    EXPECT_EQ((std::array{colour.Red, colour.Green, colour.Blue}), (std::array{level(rgb[0]), level(rgb[1]), level(rgb[2])}))
-        << "image " << image << " pixel " << p;
-    used.insert(entry);
-  }
-  return used;
-}
-
 TEST(JpegWriter, BaselineFullChromaQuality100CloseToTheSourceAndLibjpegErrorsReturned) {
   TempFolder folder;
   const RgbImage source = CanvasLikePicture(643, 481);
@@ -44,18 +27,13 @@ TEST(JpegWriter, BaselineFullChromaQuality100CloseToTheSourceAndLibjpegErrorsRet
   const RgbImage decoded = DecodeJpeg(path, unitQuantisers);
   EXPECT_TRUE(unitQuantisers);
   ASSERT_EQ(decoded.Frame().Stride, source.Frame().Stride);
-  double error = 0;
-  for (int n = 0; n < 643 * 481 * 3; ++n) {
-    error += std::abs(decoded.Row(0)[n] - source.Row(0)[n]);
-  }
-  EXPECT_LE(error / (643 * 481 * 3), 2.0);
-  ASSERT_TRUE(WriteJpeg(WithFourBytesPerPixel(source).Frame, (folder / "b.jpg").string()));
+  EXPECT_LE(MeanAbsoluteError(decoded.Frame(), source.Frame()), 2.0);
+  ASSERT_TRUE(WriteJpeg(Padded(source).Frame, (folder / "b.jpg").string()));
   EXPECT_EQ(ReadWholeFile((folder / "b.jpg").string()), ReadWholeFile(path)) << "from four bytes per pixel";
-  std::filesystem::remove(folder / "b.jpg");
 
   // Wider than libjpeg allows: its error comes back as a failure.
   EXPECT_FALSE(WriteJpeg(RgbImage(70000, 1).Frame(), (folder / "wide.jpg").string()));
-  EXPECT_EQ(folder.EntryCount(), 1u);
+  EXPECT_EQ(folder.EntryCount(), 2u);
 }
 
 // Canvas colours fill a few table entries, noise nearly all 216.
@@ -67,13 +45,13 @@ TEST(GifWriter, DecodesToThePaletteColoursWithATableOfTheUsedOnes) {
     EXPECT_EQ(ReadWholeFile(path).substr(0, 6), "GIF89a");
     const auto gif = SlurpGif(path);
     ASSERT_TRUE(gif && gif->ImageCount == 1 && gif->SColorMap);
-    ASSERT_EQ(std::pair(gif->SavedImages[0].ImageDesc.Width, gif->SavedImages[0].ImageDesc.Height),
-              std::pair(source.Width(), source.Height()));
-    const std::set<int> used = ExpectPaletteColours(*gif, 0, source);
+    EXPECT_EQ(OffPalettePixels(gif.get(), 0, source.Frame()), 0);
+    const std::set<int> used(gif->SavedImages[0].RasterBits,
+                             gif->SavedImages[0].RasterBits + source.Width() * source.Height());
     EXPECT_EQ(gif->SColorMap->ColorCount, static_cast<int>(std::bit_ceil(std::max<size_t>(used.size(), 2))));
     EXPECT_LT(*used.rbegin(), static_cast<int>(used.size())) << "entries no pixel uses";
     const std::string bytes = ReadWholeFile(path);
-    ASSERT_TRUE(WriteGif(WithFourBytesPerPixel(source).Frame, path));
+    ASSERT_TRUE(WriteGif(Padded(source).Frame, path));
     EXPECT_EQ(ReadWholeFile(path), bytes) << "from four bytes per pixel";
   }
 }
@@ -104,9 +82,8 @@ TEST(GifAnimation, TwentyFourLoopingFramesOfThirtyHundredthsWrittenOnlyWhenFinis
     EXPECT_EQ(control.DelayTime, 30);
     EXPECT_EQ(control.TransparentColor, NO_TRANSPARENT_COLOR);
     EXPECT_EQ(control.DisposalMode, DISPOSAL_UNSPECIFIED);
-    ExpectPaletteColours(*gif, i, frames[i]);
+    EXPECT_EQ(OffPalettePixels(gif.get(), i, frames[i].Frame()), 0) << "frame " << i;
   }
-  EXPECT_EQ(Probe((folder / "turn.gif").string(), "width,height,nb_read_frames", "-count_frames"), "120,90,24");
 
   { GifAnimation((folder / "stopped.gif").string()).AddFrame(frames[0].Frame()); }
   EXPECT_FALSE(GifAnimation((folder / "empty.gif").string()).Finish());

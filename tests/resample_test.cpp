@@ -66,7 +66,7 @@ TEST(ResampleBitmap, HandComputedAverages) {
   EXPECT_EQ(Bytes(ResampleBitmap(Picture(1, 3, three).Frame(), 1, 2)), two);
   const RgbImage noise = NoisePicture(37, 23, 5);
   EXPECT_EQ(Bytes(ResampleBitmap(noise.Frame(), 37, 23)), Bytes(noise));
-  EXPECT_EQ(Bytes(ResampleBitmap(WithFourBytesPerPixel(noise).Frame, 11, 7)), Bytes(ResampleBitmap(noise.Frame(), 11, 7)));
+  EXPECT_EQ(Bytes(ResampleBitmap(Padded(noise).Frame, 11, 7)), Bytes(ResampleBitmap(noise.Frame(), 11, 7)));
   EXPECT_DEATH(ResampleBitmap(RgbImage(0, 5).Frame(), 4, 3), "resampled picture has pixels");
 }
 
