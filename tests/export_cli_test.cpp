@@ -1,24 +1,28 @@
-// morvane-cli export, series, print and render's picture files through the
-// built binary: sizes as ffprobe, Qt and pdfinfo read them, and the exit
-// statuses of a refused series and of files that cannot be written.
+// morvane-cli export, series, print, render and movie through the built
+// binary: sizes and frames as ffprobe and pdfinfo read them, the exit statuses
+// of a refused move, of files that cannot be written and of wrong arguments,
+// and the movie's progress bar on a terminal.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <filesystem>
 
 #include "tests/export_test_support.h"
-#include "tests/image_test_support.h"
 
 namespace morvane::testing {
 namespace {
 
+using ::testing::HasSubstr;
+
 const std::string kFree = kExamples + "crank-rocker.mvd ";
 const std::string kLocking = kExamples + "locks-past-ninety.mvd ";
 
-TEST(ExportCli, PicturesSheetsAndPrints) {
-  TempFolder folder;
-  const auto out = [&](const std::string& name) { return (folder / name).string(); };
+// Only the fixture's folder is used.
+using ExportCli = ExportTest;
+using MovieCli = ExportTest;
+
+TEST_F(ExportCli, PicturesSheetsAndPrints) {
   const std::tuple<std::string, std::string, std::string> pictures[] = {
       {"export " + kFree, "a.jpg", "1280,960"},
       {"export " + kFree + "--size 120x90 --position 900", "b.gif", "120,90"},
@@ -26,53 +30,83 @@ TEST(ExportCli, PicturesSheetsAndPrints) {
       {"series " + kFree + "--area 0,0,640,480", "d.gif", "1620,700"},
       {"render " + kFree + "--size 320x240", "e.jpg", "320,240"}};
   for (const auto& [arguments, name, size] : pictures) {
-    const CliRun run = RunCli(arguments + " -o " + out(name));
+    const CliRun run = RunCli(arguments + " -o " + Path(name));
     ASSERT_EQ(run.ExitCode, 0) << arguments << run.Err;
-    EXPECT_EQ(Probe(out(name), "width,height"), size) << arguments;
+    EXPECT_EQ(Probe(Path(name), "width,height"), size) << arguments;
   }
-  EXPECT_NE(SlurpGif(out("d.gif")), nullptr);
-  EXPECT_EQ(QImage(QString::fromStdString(out("c.BMP"))).size(), QSize(400, 300));
 
-  ASSERT_EQ(RunCli("print " + kFree + "-o " + out("one.pdf")).ExitCode, 0);
-  ASSERT_EQ(RunCli("--lang ja print " + kFree + "--series -o " + out("series.pdf")).ExitCode, 0);
-  const PdfPage one = ReadPdfPage(out("one.pdf")), series = ReadPdfPage(out("series.pdf"));
+  ASSERT_EQ(RunCli("print " + kFree + "-o " + Path("one.pdf")).ExitCode, 0);
+  ASSERT_EQ(RunCli("--lang ja print " + kFree + "--series -o " + Path("series.pdf")).ExitCode, 0);
+  const PdfPage one = ReadPdfPage(Path("one.pdf")), series = ReadPdfPage(Path("series.pdf"));
   EXPECT_EQ(one.Pages, 1);
   EXPECT_EQ(one.Points, QSizeF(842, 595)) << "A4 landscape";
   EXPECT_EQ(series.Pages, 1);
   EXPECT_EQ(series.Points, QSizeF(595, 842)) << "A4 portrait";
 }
 
-TEST(ExportCli, RefusalsAndFilesThatCannotBeWritten) {
-  TempFolder folder;
-  const std::string sheet = (folder / "sheet.jpg").string();
+TEST_F(ExportCli, RefusalsAndFilesThatCannotBeWritten) {
+  const std::string sheet = Path("sheet.jpg");
   const CliRun stopped = RunCli("series " + kLocking + "-o " + sheet);
   EXPECT_EQ(stopped.ExitCode, 3);
-  EXPECT_NE(stopped.Err.find("Since the length of a rod does not suit, it cannot move.\n"
-                             "Creation of a continuation image is stopped."),
-            std::string::npos)
-      << stopped.Err;
-  EXPECT_NE(stopped.Err.find("[  29 percent done ]"), std::string::npos);
-  const CliRun japanese = RunCli("--lang ja print " + kLocking + "--series -o " + (folder / "p.pdf").string());
+  EXPECT_THAT(stopped.Err, HasSubstr("[  29 percent done ]\n" + kRodRefusal + "\nCreation of a continuation image is stopped."));
+  const CliRun japanese = RunCli("--lang ja print " + kLocking + "--series -o " + Path("p.pdf"));
   EXPECT_EQ(japanese.ExitCode, 3);
-  EXPECT_NE(japanese.Err.find("連続イメージの印刷を中止します。"), std::string::npos) << japanese.Err;
-  EXPECT_EQ(ReadPdfPage((folder / "p.pdf").string()).Pages, 1) << "the pictures so far are printed";
+  EXPECT_THAT(japanese.Err, HasSubstr("連続イメージの印刷を中止します。"));
+  EXPECT_EQ(ReadPdfPage(Path("p.pdf")).Pages, 1) << "the pictures so far are printed";
   EXPECT_FALSE(std::filesystem::exists(sheet));
 
   WriteBytes(sheet, "older");
   const CliRun limited = RunCli("series " + kFree + "-o " + sheet, "ulimit -f 8;");
   EXPECT_EQ(limited.ExitCode, 73);
-  EXPECT_NE(limited.Err.find(sheet + ": The writing of a file went wrong."), std::string::npos) << limited.Err;
+  EXPECT_THAT(limited.Err, HasSubstr(sheet + ": The writing of a file went wrong."));
   EXPECT_EQ(ReadWholeFile(sheet), "older");
-  EXPECT_EQ(RunCli("export " + kFree + "-o " + (folder / "no/a.gif").string()).ExitCode, 73);
-  EXPECT_EQ(RunCli("print " + kFree + "-o " + (folder / "no/a.pdf").string()).ExitCode, 73);
+  EXPECT_EQ(RunCli("export " + kFree + "-o " + Path("no/a.gif")).ExitCode, 73);
+  EXPECT_EQ(RunCli("print " + kFree + "-o " + Path("no/a.pdf")).ExitCode, 73);
 
   for (const std::string& wrong : {"export " + kFree + "-o a.png", "export " + kFree + "-o a.jpg --size 100x100",
                                    "series " + kFree + "-o a.jpg --position 10", "print " + kFree + "-o a.jpg"}) {
     const CliRun run = RunCli(wrong);
     EXPECT_EQ(run.ExitCode, 64) << wrong;
-    EXPECT_NE(run.Err.find("usage: morvane-cli"), std::string::npos) << wrong;
+    EXPECT_THAT(run.Err, HasSubstr("usage: morvane-cli"));
   }
   EXPECT_EQ(folder.EntryCount(), 2u);
+}
+
+TEST_F(MovieCli, MoviesStoppedOrWholeAndFilesThatCannotBeWritten) {
+  ASSERT_EQ(RunCli("movie " + kFree + "--size 120x90 -o " + Path("a.gif")).ExitCode, 0);
+  EXPECT_EQ(Probe(Path("a.gif"), "width,height,nb_read_frames", "-count_frames"), "120,90,24");
+  // Stopped at 100 degrees: the 25 frames before are kept.
+  const CliRun stopped = RunCli("movie " + kLocking + "--size 640x480 -o " + Path("s.mpg"));
+  EXPECT_EQ(stopped.ExitCode, 3);
+  EXPECT_THAT(stopped.Err, HasSubstr("[  14 percent done ]\n" + kRodRefusal + "\nCreation of a movie is stopped.\n"));
+  EXPECT_EQ(Probe(Path("s.mpg"), "width,height,nb_read_frames", "-count_frames"), "640,480,50");
+  const CliRun japanese = RunCli("--lang ja movie " + kLocking + "-o " + Path("s.gif"));
+  EXPECT_EQ(japanese.ExitCode, 3);
+  EXPECT_THAT(japanese.Err, HasSubstr("ムービーの作成を中止します。"));
+
+  WriteBytes(Path("older.avi"), "older");
+  const CliRun limited = RunCli("movie " + kFree + "-o " + Path("older.avi"), "ulimit -f 100;");
+  EXPECT_EQ(limited.ExitCode, 73);
+  EXPECT_THAT(limited.Err, HasSubstr(Path("older.avi") + ": Creation of a movie was interrupted."));
+  EXPECT_EQ(ReadWholeFile(Path("older.avi")), "older");
+  EXPECT_EQ(RunCli("movie " + kFree + "-o " + Path("no/a.mpg")).ExitCode, 73);
+  EXPECT_EQ(folder.EntryCount(), 3u) << "no animation of the stopped turn";
+
+  for (const std::string wrong : {"-o a.mp4", "-o a.gif --size 640x480", "-o a.mpg --size 120x90",
+                                  "-o a.avi --size 100x100", "-o a.avi --position 10"}) {
+    const CliRun run = RunCli("movie " + kFree + wrong);
+    EXPECT_EQ(run.ExitCode, 64) << wrong;
+    EXPECT_THAT(run.Err, HasSubstr("usage: morvane-cli movie"));
+  }
+}
+
+TEST_F(MovieCli, ATerminalSeesABarRedrawnInPlace) {
+  // script gives the command a terminal of its own.
+  const std::string shown =
+      CommandOutput("script -qec \"" + std::string(MORVANE_CLI) + " movie " + kLocking + "-o " + Path("t.gif") + "\" /dev/null");
+  EXPECT_THAT(shown, HasSubstr("\r[#########---------------------] Under an GIF animation file output...  [  30 percent done ]"
+                               "\r\n" + kRodRefusal));
+  EXPECT_EQ(shown.find("[  26 percent done ]\r\n"), std::string::npos) << "one line for every frame";
 }
 
 }  // namespace

@@ -18,19 +18,7 @@ namespace {
 using namespace morvane::testing;
 
 const std::string kStopped = "Creation of a continuation image is stopped.";
-const std::string kRodRefusal = "Since the length of a rod does not suit, it cannot move.";
-
-class ExportFlow : public ::testing::Test {
- protected:
-  void Open(const std::string& example) { ASSERT_EQ(session.Open(kExamples + example), std::nullopt); }
-  std::string Path(const std::string& name) const { return (folder / name).string(); }
-
-  TempFolder folder;
-  Session session;
-  view::CanvasPictures pictures;
-  ExportScene scene{session, pictures, {}, "robot"};
-  RecordedProgress progress;
-};
+using ExportFlow = ExportTest;
 
 TEST_F(ExportFlow, EveryFormatDecodesToThePictureCaptionedFrom240Pixels) {
   Open("crank-rocker.mvd");
@@ -60,10 +48,7 @@ TEST_F(ExportFlow, EveryFormatDecodesToThePictureCaptionedFrom240Pixels) {
 
 TEST_F(ExportFlow, TheSeriesSheetShowsEighteenPositionsAndTurnsBack) {
   Open("crank-rocker.mvd");
-  Reply refusal;
-  for (int32_t t = 50; t <= 5000; t += 50) {
-    ASSERT_TRUE(session.MoveForExport(t, 0, refusal)) << t;
-  }
+  TurnTo(5000, 50);
   const ModelState before = session.Model();
   const std::string path = Path("sheet.bmp");
   ASSERT_EQ(SaveSeriesSheet(scene, ImageFormat::Bmp, path, progress).Status, ExportStatus::Done);
@@ -76,6 +61,7 @@ TEST_F(ExportFlow, TheSeriesSheetShowsEighteenPositionsAndTurnsBack) {
   EXPECT_FALSE(progress.Shown);
 
   // Picture 12 stands 240 degrees on, past the end of the bar.
+  Reply refusal;
   for (int i = 1; i <= 12; ++i) {
     ASSERT_TRUE(session.MoveForExport(5000 + 200 * i, 3, refusal));
   }

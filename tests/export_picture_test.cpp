@@ -66,14 +66,11 @@ TEST(CaptureFrame, FramesReachTheWritersWithoutACopyWhenTheLayoutFits) {
   const QImage rgb = Filled(5, 3, qRgb(10, 20, 30));
   const QImage rgbx = rgb.convertToFormat(QImage::Format_RGBX8888);
   QImage converted;
-  EXPECT_EQ(ToRgbFrame(rgb, converted).Bytes, rgb.constBits());
-  EXPECT_EQ(ToRgbFrame(rgb, converted).Stride, 16) << "rows are 4-byte aligned";
-  EXPECT_EQ(ToRgbFrame(rgbx, converted).Bytes, rgbx.constBits());
-  EXPECT_EQ(ToRgbFrame(rgbx, converted).PixelBytes, 4);
-  EXPECT_TRUE(converted.isNull());
+  const RgbFrame shared = ToRgbFrame(rgb, converted), padded = ToRgbFrame(rgbx, converted);
+  EXPECT_EQ(std::tuple(shared.Bytes, shared.Stride, padded.Bytes, padded.PixelBytes, converted.isNull()),
+            std::tuple(rgb.constBits(), 16, rgbx.constBits(), 4, true)) << "rows are 4-byte aligned";
   const RgbFrame copied = ToRgbFrame(rgb.convertToFormat(QImage::Format_RGB32), converted);
-  EXPECT_EQ(copied.Bytes, converted.constBits());
-  EXPECT_EQ(copied.PixelBytes, 3);
+  EXPECT_EQ(std::tuple(copied.Bytes, copied.PixelBytes), std::tuple(converted.constBits(), 3));
   const uint8_t* pixel = copied.Pixel(4, 2);
   EXPECT_EQ(QColor(pixel[0], pixel[1], pixel[2]), QColor(10, 20, 30));
 }

@@ -1,18 +1,21 @@
 #pragma once
 
-// Helpers of the export tests: pictures converted, progress recorded, printed
-// pages read with poppler's pdfinfo and pdftoppm.
+// Helpers of the export tests: an example model ready to export, pictures
+// converted, progress recorded, printed pages read with poppler's pdfinfo and
+// pdftoppm.
+
+#include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPrinter>
 #include <QSizeF>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "export/capture_frame.h"
 #include "export/export_progress.h"
+#include "export/export_scene.h"
 #include "export/images/resample.h"
 #include "export/print_layout.h"
 #include "session/rgb_frame.h"
@@ -44,21 +47,40 @@ struct RecordedProgress final : exporting::ExportProgress {
   void Finish() override { Shown = false; }
 };
 
+inline const std::string kRodRefusal = "Since the length of a rod does not suit, it cannot move.";
+
+// An example model opened in a session, the scene its exports capture, and a
+// folder for the files they write.
+class ExportTest : public ::testing::Test {
+ protected:
+  void Open(const std::string& example) { ASSERT_EQ(session.Open(kExamples + example), std::nullopt); }
+  std::string Path(const std::string& name) const { return (folder / name).string(); }
+  // Turns the power part to `track` the way the user would, `step` at a time.
+  void TurnTo(int32_t track, int32_t step) {
+    Reply refusal;
+    for (int32_t t = step; t <= track; t += step) {
+      ASSERT_TRUE(session.MoveForExport(t, 0, refusal)) << t;
+    }
+  }
+
+  TempFolder folder;
+  Session session;
+  view::CanvasPictures pictures;
+  exporting::ExportScene scene{session, pictures, {}, "robot"};
+  RecordedProgress progress;
+};
+
 struct PdfPage {
   int Pages = 0;
   QSizeF Points;
 };
 
 inline PdfPage ReadPdfPage(const std::string& path) {
-  const std::string info = CommandOutput("pdfinfo '" + path + "'");
   PdfPage page;
   double width = 0, height = 0;
-  const size_t pages = info.find("Pages:"), size = info.find("Page size:");
-  if (pages != std::string::npos && size != std::string::npos &&
-      std::sscanf(info.c_str() + size, "Page size: %lf x %lf", &width, &height) == 2) {
-    page.Pages = std::atoi(info.c_str() + pages + 6);
-    page.Points = QSizeF(width, height);
-  }
+  const std::string info = CommandOutput("pdfinfo '" + path + "' | grep '^Page'");
+  std::sscanf(info.c_str(), "Pages: %d Page size: %lf x %lf", &page.Pages, &width, &height);
+  page.Points = QSizeF(width, height);
   return page;
 }
 

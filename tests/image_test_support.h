@@ -163,23 +163,20 @@ inline std::string Probe(const std::string& path, const std::string& entries, co
 }
 
 // The pictures ffmpeg decodes from a movie, read one at a time.
-class DecodedMovie {
- public:
+struct DecodedMovie {
   DecodedMovie(const std::string& path, int width, int height)
       : Picture(width, height),
-        pipe_(popen(("ffmpeg -v error -i '" + path + "' -fps_mode passthrough -f rawvideo -pix_fmt rgb24 -").c_str(),
-                    "r"),
-              pclose) {}
+        Pipe(popen(("ffmpeg -v error -i '" + path + "' -fps_mode passthrough -f rawvideo -pix_fmt rgb24 -").c_str(),
+                   "r"),
+             pclose) {}
   // False after the last picture.
   bool Next() {
-    const size_t size = 3 * static_cast<size_t>(Picture.Width()) * Picture.Height();
-    return std::fread(Picture.Row(0), 1, size, pipe_.get()) == size;
+    const auto rows = static_cast<size_t>(Picture.Height());
+    return std::fread(Picture.Row(0), 3 * static_cast<size_t>(Picture.Width()), rows, Pipe.get()) == rows;
   }
 
   RgbImage Picture;
-
- private:
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe_;
+  std::unique_ptr<FILE, int (*)(FILE*)> Pipe;
 };
 
 }  // namespace morvane::testing

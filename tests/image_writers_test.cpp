@@ -91,8 +91,7 @@ TEST(GifAnimation, TwentyFourLoopingFramesOfThirtyHundredthsWrittenOnlyWhenFinis
 }
 
 // Each kind fails part-way under a file-size limit and at once in a missing
-// folder, leaving the file it would have replaced and no temporary; without
-// the limit ffprobe reads the size back.
+// folder, leaving the file it would have replaced and no temporary.
 TEST(ImageWriters, FailedWritesKeepTheOldFileAndLeaveNoTemporary) {
   TempFolder folder;
   const RgbImage source = NoisePicture(160, 120, 11);
@@ -115,8 +114,6 @@ TEST(ImageWriters, FailedWritesKeepTheOldFileAndLeaveNoTemporary) {
     EXPECT_EQ(ReadWholeFile(path), "old content") << name;
     EXPECT_FALSE(write((folder / "missing" / name).string())) << name;
     EXPECT_EQ(folder.EntryCount(), 1u) << name << ": a temporary was left behind";
-    ASSERT_TRUE(write(path)) << name;
-    EXPECT_EQ(Probe(path, "width,height"), "160,120") << name;
     std::filesystem::remove(path);
   }
 }

@@ -16,15 +16,11 @@ namespace {
 
 using namespace morvane::testing;
 
-const std::string kRodRefusal = "Since the length of a rod does not suit, it cannot move.";
 const std::string kStopped = "Creation of a movie is stopped.";
 const std::string kInterrupted = "Creation of a movie was interrupted.";
 
-class MovieFlow : public ::testing::Test {
+class MovieFlow : public ExportTest {
  protected:
-  void Open(const std::string& example) { ASSERT_EQ(session.Open(kExamples + example), std::nullopt); }
-  std::string Path(const std::string& name) const { return (folder / name).string(); }
-
   // The 181 frames of two turns made again as a recording makes them: the
   // loci erased, the step 20, the power part turned 4 degrees a frame.
   void Replay(const MovieKind& kind, const std::function<void(int, const RgbImage&)>& take) {
@@ -48,21 +44,12 @@ class MovieFlow : public ::testing::Test {
                             [](const PenTrail& trail) { return trail.X.empty(); }));
     EXPECT_FALSE(progress.Shown);
   }
-
-  TempFolder folder;
-  Session session;
-  view::CanvasPictures pictures;
-  ExportScene scene{session, pictures, {}, "robot"};
-  RecordedProgress progress;
 };
 
 TEST_F(MovieFlow, MpegMoviesHoldTwoTurnsThatDecodeToTheFramesRecorded) {
   Open("crank-rocker.mvd");
   // A position and a step of the user's own, to be put back afterwards.
-  Reply refusal;
-  for (int32_t t = 50; t <= 1250; t += 50) {
-    ASSERT_TRUE(session.MoveForExport(t, 0, refusal)) << t;
-  }
+  TurnTo(1250, 50);
   session.SetAngleStep(60);
   const TurnBack before = session.RememberPosition();
   // The mechanism fills most of the frame.
@@ -102,10 +89,7 @@ TEST_F(MovieFlow, AviFramesAreTheRecordedFramesInSixteenBits) {
   // the loci drawn during the recording.
   Open("four-pens.mvd");
   session.SetAngleStep(60);
-  Reply refusal;
-  for (int32_t t = 60; t <= 600; t += 60) {
-    ASSERT_TRUE(session.MoveForExport(t, 0, refusal)) << t;
-  }
+  TurnTo(600, 60);
   ASSERT_FALSE(session.Loci().Trails[0].X.empty());
   scene.Area = {200, 150, 640, 480};
   const std::string path = Path("turns.avi");
