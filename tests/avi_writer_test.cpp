@@ -71,7 +71,8 @@ TEST(AviWriter, FfmpegReadsEveryFrameAsRecorded) {
     ASSERT_TRUE(Record(path, m));
     const std::string frames = std::to_string(m.Frames);
     EXPECT_EQ(Probe(path, "codec_name,width,height,r_frame_rate,nb_frames,nb_read_frames", "-count_frames"),
-              "rawvideo," + std::to_string(m.Width) + "," + std::to_string(m.Height) + ",12/1," + frames + "," + frames);
+              "rawvideo," + std::to_string(m.Width) + "," + std::to_string(m.Height) + ",12/1," + frames + "," +
+                  frames);
     EXPECT_EQ(CommandOutput("ffmpeg -v error -i '" + path + "' -f null - 2>&1"), "");
     std::string expected;
     for (int i = 0; i < m.Frames; ++i) {

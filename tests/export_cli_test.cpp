@@ -48,7 +48,8 @@ TEST_F(ExportCli, RefusalsAndFilesThatCannotBeWritten) {
   const std::string sheet = Path("sheet.jpg");
   const CliRun stopped = RunCli("series " + kLocking + "-o " + sheet);
   EXPECT_EQ(stopped.ExitCode, 3);
-  EXPECT_THAT(stopped.Err, HasSubstr("[  29 percent done ]\n" + kRodRefusal + "\nCreation of a continuation image is stopped."));
+  EXPECT_THAT(stopped.Err,
+              HasSubstr("[  29 percent done ]\n" + kRodRefusal + "\nCreation of a continuation image is stopped."));
   const CliRun japanese = RunCli("--lang ja print " + kLocking + "--series -o " + Path("p.pdf"));
   EXPECT_EQ(japanese.ExitCode, 3);
   EXPECT_THAT(japanese.Err, HasSubstr("連続イメージの印刷を中止します。"));
@@ -58,7 +59,7 @@ TEST_F(ExportCli, RefusalsAndFilesThatCannotBeWritten) {
   WriteBytes(sheet, "older");
   const CliRun limited = RunCli("series " + kFree + "-o " + sheet, "ulimit -f 8;");
   EXPECT_EQ(limited.ExitCode, 73);
-  EXPECT_THAT(limited.Err, HasSubstr(sheet + ": The writing of a file went wrong."));
+  EXPECT_THAT(limited.Err, HasSubstr("\n" + sheet + ": The writing of a file went wrong.\n"));
   EXPECT_EQ(ReadWholeFile(sheet), "older");
   EXPECT_EQ(RunCli("export " + kFree + "-o " + Path("no/a.gif")).ExitCode, 73);
   EXPECT_EQ(RunCli("print " + kFree + "-o " + Path("no/a.pdf")).ExitCode, 73);
@@ -102,10 +103,10 @@ TEST_F(MovieCli, MoviesStoppedOrWholeAndFilesThatCannotBeWritten) {
 
 TEST_F(MovieCli, ATerminalSeesABarRedrawnInPlace) {
   // script gives the command a terminal of its own.
-  const std::string shown =
-      CommandOutput("script -qec \"" + std::string(MORVANE_CLI) + " movie " + kLocking + "-o " + Path("t.gif") + "\" /dev/null");
-  EXPECT_THAT(shown, HasSubstr("\r[#########---------------------] Under an GIF animation file output...  [  30 percent done ]"
-                               "\r\n" + kRodRefusal));
+  const std::string shown = CommandOutput("script -qec \"" + std::string(MORVANE_CLI) + " movie " + kLocking +
+                                          "-o " + Path("t.gif") + "\" /dev/null");
+  EXPECT_THAT(shown, HasSubstr("\r[#########---------------------] Under an GIF animation file output...  "
+                               "[  30 percent done ]\r\n" + kRodRefusal));
   EXPECT_EQ(shown.find("[  26 percent done ]\r\n"), std::string::npos) << "one line for every frame";
 }
 

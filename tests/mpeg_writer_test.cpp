@@ -400,12 +400,14 @@ TEST(MpegWriter, MotionSearchFindsTheFirstCheapestDisplacementInside) {
   for (const auto& [level, move] : moves) {
     const RgbImage before = Grey(64, 64, level);
     const RgbImage after = Grey(64, 64, [&](int x, int y) { return level(x + move.Dx, y + move.Dy); });
-    const std::vector<Macroblock> copies = Macroblocks(Encode({before.Frame(), after.Frame()}, kEverythingMoves), 2, 16);
+    const std::string stream = Encode({before.Frame(), after.Frame()}, kEverythingMoves);
+    const std::vector<Macroblock> copies = Macroblocks(stream, 2, 16);
     ASSERT_EQ(copies.size(), 16u);
     for (const auto& [i, intra, vector] : copies) {
       const int x = 16 * (i % 4) + vector.Dx;
       const int y = 16 * (i / 4) + vector.Dy;
-      EXPECT_TRUE(!intra && x >= 0 && y >= 0 && x + 16 <= 64 && y + 16 <= 64) << "macroblock " << i << " reaches outside";
+      EXPECT_TRUE(!intra && x >= 0 && y >= 0 && x + 16 <= 64 && y + 16 <= 64)
+          << "macroblock " << i << " is not a copy from inside the picture";
       if (i % 4 > 0 && i % 4 < 3 && i / 4 > 0 && i / 4 < 3) {
         EXPECT_EQ(vector, move) << "inner macroblock " << i;
       }
