@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include <set>
 #include <tuple>
 
 #include "export/area_geometry.h"
@@ -12,7 +11,6 @@
 #include "export/print_layout.h"
 #include "export/progress_text.h"
 #include "model/model_file.h"
-#include "tests/test_support.h"
 
 namespace morvane::exporting {
 namespace {
@@ -80,12 +78,10 @@ TEST(ExportLayout, PrintedPages) {
 }
 
 TEST(ExportNames, ProposalsExtensionsAndProgressTexts) {
-  const std::string folder = testing::MakeTempFolder() + "/";
-  for (const char* name : {"NewData.jpg", "NewData(1).gif", "新規.bmp"}) {
-    std::ofstream(folder + name) << "x";
-  }
-  const auto exists = [](const std::string& path) { return std::filesystem::exists(path); };
-  DocumentNames names{folder, ""};
+  // Files of these names stand in the model's folder.
+  const std::set<std::string> files = {"/models/NewData.jpg", "/models/NewData(1).gif", "/models/新規.bmp"};
+  const auto exists = [&](const std::string& path) { return files.contains(path); };
+  DocumentNames names{"/models/", ""};
   EXPECT_EQ(ProposeExportName(names, kImageExtensions, Language::English, exists), "NewData(2)");
   EXPECT_EQ(ProposeExportName(names, kMovieExtensions, Language::English, exists), "NewData");
   EXPECT_EQ(ProposeExportName(names, kImageExtensions, Language::Japanese, exists), "新規(1)");
