@@ -151,8 +151,8 @@ std::vector<Macroblock> Macroblocks(const std::string& stream, int picture, int 
   return read;
 }
 
-// The macroblocks as ffmpeg reports them: 'i' intra, '>' a still copy, 'S'
-// skipped, and 'v' for a copy that moves.
+// One character a macroblock: 'i' intra, '>' a still copy, 'v' a copy that
+// moves, 'S' skipped.
 std::string Pattern(const std::vector<Macroblock>& macroblocks, int count) {
   std::string pattern(count, 'S');
   for (const auto& [address, intra, vector] : macroblocks) {
