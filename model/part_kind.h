@@ -50,6 +50,9 @@ constexpr bool IsPiston(int32_t kind) { return kind >= 90 && kind <= 99; }
 constexpr bool IsPen(int32_t kind) { return kind >= 101; }
 // Disks and power rods are created with an axle pin in slot 0.
 constexpr bool HasAxle(int32_t kind) { return IsDisk(kind) || IsPowerRod(kind); }
+// The editing rules for axles go by this bound on the code, which also
+// covers codes a file may hold that no palette makes.
+constexpr int32_t kFirstKindWithoutAxle = 30;
 
 // Pen colours in the order of the PenPlaced flags and the locus lists.
 constexpr int kPenColours = 4;

@@ -115,7 +115,8 @@ bool Session::Grab(int part, double x, double y, bool onPistonHead) {
     drag_.Mode = DragMode::Held;
     return false;
   }
-  const bool onAxle = grabbed.PinCount == 1 && grabbed.PinState[0] != PinStatus::Movable && grabbed.Kind < 30;
+  const bool onAxle = grabbed.PinCount == 1 && grabbed.PinState[0] != PinStatus::Movable &&
+                      grabbed.Kind < kFirstKindWithoutAxle;
   if (grabbed.PinCount == 0 || onAxle) {
     drag_.Mode = DragMode::Loose;
     drag_.GrabAngle = DirectionDeg(RoundedOrigin(grabbed), x, y);

@@ -16,9 +16,6 @@ namespace {
 
 namespace text = edit_messages;
 
-// Kinds below this are the disks and power rods, which carry an axle pin.
-constexpr int32_t kFirstKindWithoutAxle = 30;
-
 // Removes slot `slot` of the parallel arrays, moving the later slots up.
 template <typename Array>
 void CloseSlot(Array& values, int slot, int used) {
