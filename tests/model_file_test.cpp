@@ -23,7 +23,6 @@ using testing::ReadWholeFile;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-
 using testing::Drop;
 
 // Only created, not dropped: the part stays Selected, as while it is dragged.

@@ -20,7 +20,6 @@ using testing::ReadWholeFile;
 using testing::TempFolder;
 using testing::WriteBytes;
 
-
 mode_t ModeOf(const fs::path& path) {
   struct stat info {};
   lstat(path.c_str(), &info);
