@@ -1,9 +1,8 @@
-#include <cmath>
-#include <limits>
 #include <memory>
 
 #include "model/file_io.h"
 #include "model/messages.h"
+#include "model/model_consistency.h"
 #include "model/model_file.h"
 #include "model/model_file_layout.h"
 #include "model/number_format.h"
@@ -85,12 +84,10 @@ class LineReader {
     const std::optional<std::string_view> line = Next();
     return line ? ParseInteger(*line) : std::nullopt;
   }
-  // Finite but huge numbers would turn into infinities and NaNs as soon as a
-  // pin's place is computed; no file the program writes comes near the bound.
+  // The bound of a number is checked with the whole model.
   std::optional<double> ParseNumberLine() {
     const std::optional<std::string_view> line = Next();
-    const std::optional<double> number = line ? ParseNumber(*line) : std::nullopt;
-    return number && std::fabs(*number) <= kLargestFileNumber ? number : std::nullopt;
+    return line ? ParseNumber(*line) : std::nullopt;
   }
   std::optional<bool> ParseBooleanLine() {
     const std::optional<std::string_view> line = Next();
@@ -115,33 +112,13 @@ class LineReader {
   std::string_view rest_;
 };
 
-// Without a power part nothing reads the index, so whatever it holds is kept
-// rather than refusing a file that is sound in every other respect.
-bool PowerPartFits(const ModelState& model) {
-  return !model.HasPowerPart || (model.PowerPartIndex >= 0 && model.PowerPartIndex < model.PartCount);
-}
-
-// The program only ever stores positions of the track bar; anything else
-// would send the drive's arithmetic past the ends of the bar.
-bool PositionsOnTheBar(const ModelState& model) {
-  const auto onBar = [](int32_t position) { return position >= 0 && position <= kTrackMax; };
-  return onBar(model.PowerPosition) && onBar(model.TrackPosition) && onBar(model.PlacementTrackPosition);
-}
-
-// Palette pins are numbered from 101 up, above every axle number, and the
-// next number must still be one that can be handed out.
-bool PinNumbersLeft(const ModelState& model) {
-  return model.NextPinId >= kFirstPalettePinId && model.NextPinId < std::numeric_limits<int32_t>::max();
-}
-
 }  // namespace
 
 ReadResult ParseModelText(std::string_view text, ModelState& model) {
   // About 100 KB: too large for the stack of a window's event handler.
   const auto parsed = std::make_unique<ModelState>();
   LineReader lines(text);
-  if (!WalkModel(*parsed, lines) || !lines.OnlyBlankLinesLeft() || !PowerPartFits(*parsed) ||
-      !PositionsOnTheBar(*parsed) || !PinNumbersLeft(*parsed)) {
+  if (!WalkModel(*parsed, lines) || !lines.OnlyBlankLinesLeft() || !IsConsistentModel(*parsed)) {
     return {ReadStatus::Broken, messages::FileBroken};
   }
   model = *parsed;
