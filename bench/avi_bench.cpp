@@ -10,8 +10,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "export/avi/avi_writer.h"
-#include "export/avi/dib_frame.h"
+#include "codecs/avi/avi_writer.h"
+#include "codecs/avi/dib_frame.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include <random>
 #include <string>
 
-#include "export/images/bmp_writer.h"
-#include "export/images/gif_writer.h"
-#include "export/images/jpeg_writer.h"
-#include "export/images/resample.h"
+#include "codecs/images/bmp_writer.h"
+#include "codecs/images/gif_writer.h"
+#include "codecs/images/jpeg_writer.h"
+#include "codecs/images/resample.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "export/mpeg/mpeg_writer.h"
+#include "codecs/mpeg/mpeg_writer.h"
 #include "model/output_file.h"
 
 namespace {

@@ -25,3 +25,24 @@ function(morvane_layer target folder)
     target_compile_options(${target} PRIVATE ${MORVANE_WARNINGS})
   endif()
 endfunction()
+
+# morvane_layer_probe(<name> <target> <header> REACHABLE|UNREACHABLE): a test
+# that compiles the single line `#include "<header>"` with the include roots
+# <target> sees, and passes when the header is reachable as said. It builds a
+# target of the build tree, so the probes take turns.
+function(morvane_layer_probe name target header expect)
+  set(source "${PROJECT_BINARY_DIR}/layer_probes/${name}.cpp")
+  file(CONFIGURE OUTPUT "${source}" CONTENT "#include \"${header}\"\n")
+  add_library(${name} OBJECT EXCLUDE_FROM_ALL "${source}")
+  target_link_libraries(${name} PRIVATE ${target})
+  add_test(NAME LayerRule.${name} COMMAND ${CMAKE_COMMAND} --build "${PROJECT_BINARY_DIR}" --target ${name})
+  set_tests_properties(LayerRule.${name} PROPERTIES RESOURCE_LOCK build_tree)
+  if(expect STREQUAL "UNREACHABLE")
+    # GCC's and clang's words for a header that is not on the include path.
+    string(REPLACE "." "\\." pattern "${header}")
+    set_tests_properties(LayerRule.${name} PROPERTIES
+      PASS_REGULAR_EXPRESSION "${pattern}'?:? (No such file or directory|file not found)")
+  elseif(NOT expect STREQUAL "REACHABLE")
+    message(FATAL_ERROR "morvane_layer_probe: REACHABLE or UNREACHABLE, not ${expect}")
+  endif()
+endfunction()

@@ -2,9 +2,9 @@
 
 #include <QImage>
 
+#include "codecs/rgb_frame.h"
 #include "export/export_area.h"
 #include "model/model_state.h"
-#include "session/rgb_frame.h"
 #include "solver/pen_locus.h"
 #include "view/canvas_pictures.h"
 

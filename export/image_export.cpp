@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "export/capture_frame.h"
+#include "codecs/images/resample.h"
 #include "export/captions.h"
+#include "export/capture_frame.h"
 #include "export/export_texts.h"
-#include "export/images/resample.h"
 #include "export/series_sheet.h"
 #include "export/series_turn.h"
 

@@ -4,10 +4,10 @@
 #include <cassert>
 #include <cctype>
 
+#include "codecs/images/bmp_writer.h"
+#include "codecs/images/gif_writer.h"
+#include "codecs/images/jpeg_writer.h"
 #include "export/capture_frame.h"
-#include "export/images/bmp_writer.h"
-#include "export/images/gif_writer.h"
-#include "export/images/jpeg_writer.h"
 
 namespace morvane::exporting {
 

@@ -1,4 +1,4 @@
-#include "export/avi/avi_writer.h"
+#include "codecs/avi/avi_writer.h"
 
 #include <gtest/gtest.h>
 

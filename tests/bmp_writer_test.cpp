@@ -1,4 +1,4 @@
-#include "export/images/bmp_writer.h"
+#include "codecs/images/bmp_writer.h"
 
 #include <gtest/gtest.h>
 

@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "codecs/images/resample.h"
+#include "codecs/rgb_frame.h"
 #include "export/capture_frame.h"
 #include "export/export_progress.h"
 #include "export/export_scene.h"
-#include "export/images/resample.h"
 #include "export/print_layout.h"
-#include "session/rgb_frame.h"
 #include "tests/image_test_support.h"
 
 namespace morvane::testing {

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "session/rgb_frame.h"
+#include "codecs/rgb_frame.h"
 #include "tests/test_support.h"
 
 namespace morvane::testing {

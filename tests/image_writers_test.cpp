@@ -4,10 +4,10 @@
 #include <functional>
 #include <set>
 
-#include "export/images/bmp_writer.h"
-#include "export/images/gif_animation.h"
-#include "export/images/gif_writer.h"
-#include "export/images/jpeg_writer.h"
+#include "codecs/images/bmp_writer.h"
+#include "codecs/images/gif_animation.h"
+#include "codecs/images/gif_writer.h"
+#include "codecs/images/jpeg_writer.h"
 #include "model/output_file.h"
 #include "tests/image_test_support.h"
 #include "tests/test_support.h"

@@ -11,10 +11,10 @@
 #include <tuple>
 #include <utility>
 
-#include "export/mpeg/mpeg_block.h"
-#include "export/mpeg/mpeg_motion.h"
-#include "export/mpeg/mpeg_tables.h"
-#include "export/mpeg/mpeg_writer.h"
+#include "codecs/mpeg/mpeg_block.h"
+#include "codecs/mpeg/mpeg_motion.h"
+#include "codecs/mpeg/mpeg_tables.h"
+#include "codecs/mpeg/mpeg_writer.h"
 #include "tests/image_test_support.h"
 
 namespace morvane::mpeg {

@@ -1,4 +1,4 @@
-#include "export/images/resample.h"
+#include "codecs/images/resample.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 
 #include <QImage>
 
-#include "export/capture_frame.h"
+#include "codecs/images/resample.h"
 #include "export/captions.h"
+#include "export/capture_frame.h"
 #include "export/export_texts.h"
-#include "export/images/resample.h"
 #include "export/movies/movie_recorders.h"
 #include "export/movies/movie_texts.h"
 #include "export/series_turn.h"

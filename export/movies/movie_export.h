@@ -5,10 +5,10 @@
 
 #include <string>
 
+#include "codecs/rgb_frame.h"
 #include "export/export_progress.h"
 #include "export/export_scene.h"
 #include "export/movies/movie_kinds.h"
-#include "session/rgb_frame.h"
 
 namespace morvane::exporting {
 

@@ -1,8 +1,8 @@
 #include "export/movies/movie_recorders.h"
 
-#include "export/avi/avi_writer.h"
-#include "export/images/gif_animation.h"
-#include "export/mpeg/mpeg_writer.h"
+#include "codecs/avi/avi_writer.h"
+#include "codecs/images/gif_animation.h"
+#include "codecs/mpeg/mpeg_writer.h"
 #include "model/output_file.h"
 
 namespace morvane::exporting {

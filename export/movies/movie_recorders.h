@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "codecs/rgb_frame.h"
 #include "export/movies/movie_kinds.h"
-#include "session/rgb_frame.h"
 
 namespace morvane::exporting {
 
