@@ -31,7 +31,7 @@ RotationControls::RotationControls(DocumentView& view, TformDebug& debug)
     : view_(view), debug_(debug), leftPanel_(LeftPanel(view.Main())) {
   TformMain& main = view.Main();
   pace_.setTimerType(Qt::PreciseTimer);
-  pace_.setInterval(kStepInterval);
+  pace_.setInterval(kAutoStepInterval);
   connect(&pace_, &QTimer::timeout, this, &RotationControls::Tick);
   connect(&main, &TformMain::TrackBar1Change, this, &RotationControls::Step);
   connect(&main, &TformMain::cmbSpeedChange, this, [this](int index) { view_.Document().SetSpeed(index); });

@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QTimer>
-#include <chrono>
 
 #include "solver/auto_rotation.h"
 #include "solver/drive.h"
@@ -27,9 +26,6 @@ class RotationControls final : public QObject {
   Q_OBJECT
 
  public:
-  // About sixty steps a second.
-  static constexpr std::chrono::milliseconds kStepInterval{16};
-
   RotationControls(DocumentView& view, TformDebug& debug);
 
  private:

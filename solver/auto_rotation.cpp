@@ -25,4 +25,9 @@ int32_t AngleStepForSpeed(int speedIndex, int32_t current) {
   return kAngleSteps[static_cast<std::size_t>(speedIndex)];
 }
 
+double AutoRotationDegreesPerSecond(int32_t angleStep) {
+  constexpr double kMillisecondsPerSecond = 1000.0;
+  return angleStep / 10.0 * kMillisecondsPerSecond / static_cast<double>(kAutoStepInterval.count());
+}
+
 }  // namespace morvane

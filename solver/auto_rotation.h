@@ -1,8 +1,18 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 namespace morvane {
+
+// The pace of automatic rotation: one step of AngleStep track units per
+// interval, about sixty a second. The window's timer and the analysis's
+// speeds per second both go by it.
+inline constexpr std::chrono::milliseconds kAutoStepInterval{16};
+
+// How fast automatic rotation turns the power part at this AngleStep, in
+// degrees (of its angle, or of a power piston's phase) per second.
+double AutoRotationDegreesPerSecond(int32_t angleStep);
 
 enum class Rotation { Forward, Backward };
 

@@ -43,7 +43,7 @@ TEST(RotationTest, PlayStepsAtMostOncePerFrameUntilReleased) {
   run.Press("btnPlay");
   const qint64 elapsed = clock.elapsed();
   const size_t steps = positions.size();
-  EXPECT_GE(elapsed, static_cast<qint64>(steps * RotationControls::kStepInterval.count()));
+  EXPECT_GE(elapsed, static_cast<qint64>(steps * kAutoStepInterval.count()));
 
   QTest::qWait(100);
   EXPECT_EQ(positions.size(), steps) << "a step after the button came up";
