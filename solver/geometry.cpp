@@ -20,11 +20,11 @@ IntersectionResult TouchingPoint(double x1, double y1, double a, double theta) {
 // rounding in long chains of parts does not lock a mechanism at a dead point.
 bool SnapRadii(double d, double& r1, double& r2) {
   const double rmax = r1 > r2 ? r1 : r2;
-  if (d > rmax && 1.001 * r1 + 1.001 * r2 >= d) {
+  if (d > rmax && kSnapFactor * r1 + kSnapFactor * r2 >= d) {
     r1 = d - r2;
-  } else if (d < rmax && std::fabs(1.001 * r1 - r2) <= d) {
+  } else if (d < rmax && std::fabs(kSnapFactor * r1 - r2) <= d) {
     r2 = r1 + d;
-  } else if (d < rmax && std::fabs(r1 - 1.001 * r2) <= d) {
+  } else if (d < rmax && std::fabs(r1 - kSnapFactor * r2) <= d) {
     r1 = r2 + d;
   } else {
     return false;
@@ -56,7 +56,7 @@ IntersectionResult LineCircleIntersect(double cx, double cy, double r, double px
   const double ly = RotateRad(cx, cy, px, py, -angle).Y;
   const double dist = std::fabs(ly - cy);
   if (dist > r) {
-    if (1.001 * r < dist) {
+    if (kSnapFactor * r < dist) {
       return {};
     }
     r = dist;

@@ -10,6 +10,11 @@
 
 namespace morvane {
 
+// Circles (or a circle and a line) that miss each other by at most a
+// thousandth of their radii are made to touch.
+constexpr double kSnapFactor = 1.001;
+constexpr double kSnapTolerance = 0.001;
+
 // Returned by PinPosByState when no slot carries the pin in the asked state.
 constexpr double kNoPosition = -999999.0;
 

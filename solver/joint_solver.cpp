@@ -7,7 +7,20 @@
 // piston the second locus is the line of its axis instead. Of the two
 // intersections the one whose direction from the moving pin is nearer the
 // old direction of the joint is taken, so a mechanism keeps its branch.
+//
+// Near a dead point the circles miss, and the intersection snaps them shut
+// within a thousandth of their radii: the first part's end then stands at the
+// tangent point, the second part's end short of it, and the joint is open by
+// the miss. The second circle's radius is measured from the anchor to the
+// first part's end, so the next step takes that opening for part of the
+// second part's length and snaps another thousandth beyond it; step by step
+// the joint would open until the half-pixel test of the rigid turn stopped
+// it. So a placed joint may stand open by one snap at most, or by no more
+// than it already stood open (a model saved open keeps moving). A piston's
+// line is not measured from the joint and has no such drift; its joint opens
+// only where its stroke may overshoot.
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/part_kind.h"
@@ -62,6 +75,16 @@ Point NearerBranch(const IntersectionResult& cut, Point centre, double oldDirect
                                                                                                            : two;
 }
 
+// Rounding aside, a joint that stood open before the step.
+constexpr double kRoundingSlack = 1e-9;
+
+int NoMeeting(MoveSolver& solver, int first, int second, const PinMove& move, double r1, const Anchor& anchor,
+              double r2) {
+  Note(solver, text::NoIntersection, first, second);
+  Note(solver, text::Circles, move.New.X, move.New.Y, r1, anchor.At.X, anchor.At.Y, r2);
+  return Refuse(solver, text::RodLength, kMoveNoIntersection);
+}
+
 bool PlaceSecondPart(PartRecord& part, const Anchor& anchor, int jointSlot, Point target) {
   if (!IsPiston(part.Kind)) {
     return TurnIntoPlace(part, anchor.Slot, PinWorld(part, anchor.Slot), anchor.At, jointSlot, target);
@@ -82,11 +105,14 @@ int SolveJoint(MoveSolver& solver, int first, int second, int slot, const PinMov
   const PartRecord& p = model.WorkTable[first];
   const PartRecord& q = model.WorkTable[second];
   const int32_t joint = p.PinId[slot];
+  const int secondSlot = SlotOfPin(q, joint);
   const Point jointNow = PinWorld(p, slot);
   const Anchor anchor = AnchorOf(model, second);
   const bool piston = IsPiston(q.Kind);
   const double r1 = Distance(move.Old, jointNow);
   const double r2 = anchor.Slot >= 0 ? Distance(PinWorld(q, anchor.Slot), jointNow) : 0.0;
+  const double reach = anchor.Slot >= 0 ? Distance(PinWorld(q, anchor.Slot), PinWorld(q, secondSlot)) : 0.0;
+  const double openBefore = Distance(jointNow, PinWorld(q, secondSlot));
   const double oldDirection = NormalizeAngle360(Direction(move.Old, jointNow));
 
   IntersectionResult cut = piston ? LineCircleIntersect(move.New.X, move.New.Y, r1, q.X, q.Y, q.Angle)
@@ -97,9 +123,7 @@ int SolveJoint(MoveSolver& solver, int first, int second, int slot, const PinMov
     cut.Count = 0;
   }
   if (cut.Count == 0) {
-    Note(solver, text::NoIntersection, first, second);
-    Note(solver, text::Circles, move.New.X, move.New.Y, r1, anchor.At.X, anchor.At.Y, r2);
-    return Refuse(solver, text::RodLength, kMoveNoIntersection);
+    return NoMeeting(solver, first, second, move, r1, anchor, r2);
   }
   const Point target = NearerBranch(cut, move.New, oldDirection);
   const PartRecord firstBefore = p;
@@ -108,9 +132,14 @@ int SolveJoint(MoveSolver& solver, int first, int second, int slot, const PinMov
     Note(solver, text::FirstPlacementFailed, first, second);
     return Refuse(solver, text::RodLength, kMoveFirstPartMisplaced);
   }
-  if (!PlaceSecondPart(Edit(solver, second), anchor, SlotOfPin(model.WorkTable[second], joint), target)) {
+  if (!PlaceSecondPart(Edit(solver, second), anchor, secondSlot, target)) {
     Note(solver, text::SecondPlacementFailed, first, second);
     return Refuse(solver, piston ? text::PistonRodLength : text::RodLength, kMoveSecondPartMisplaced);
+  }
+  const double opening =
+      Distance(PinWorld(model.WorkTable[first], slot), PinWorld(model.WorkTable[second], secondSlot));
+  if (!piston && opening > std::max(kSnapTolerance * (r1 + reach), openBefore + kRoundingSlack)) {
+    return NoMeeting(solver, first, second, move, r1, anchor, r2);
   }
   Edit(solver, first).Settled = SettleState::Placed;
   Edit(solver, second).Settled = SettleState::Placed;

@@ -8,6 +8,7 @@
 #include "model/part_kind.h"
 #include "solver/auto_rotation.h"
 #include "solver/solver_messages.h"
+#include "tests/linkage_building.h"
 #include "tests/solver_fixture.h"
 
 namespace morvane {
@@ -193,6 +194,27 @@ TEST(Drive, PowerPistonIsRetriedPastPhasesItsMechanismCannotFollow) {
   ASSERT_EQ(rig.Step(940).Status, DriveStatus::Moved);
   EXPECT_EQ(m.PartTable[0].Size, 270);
   EXPECT_LT(WorstFault(m, *start), 1e-6);
+}
+
+// Crank 60, coupler 40 and rocker 120 on a pivot 125.3 from the axle, turned
+// a tenth of a degree at a time until coupler and rocker stretch into line.
+// The drive goes as far as the snap of the intersection reaches (1.001 times
+// their lengths) and no further, and the joint between them never stands open
+// by more than that snap, 0.16 pixel.
+TEST(Drive, DeadPointEndsWhereOneSnapOfTheJointEnds) {
+  Rig rig(FourBar({60, 40, 120, 125.3}, -39, 0));
+  const Vec pivot = PinAt(*rig.Model, 103);
+  DriveResult result{DriveStatus::Moved};
+  for (int32_t position = 1; result.Status == DriveStatus::Moved && position < 1800; ++position) {
+    const Vec crankPin = kAxle + std::polar(60.0, position / 10.0 * kDegToRad);
+    result = rig.Step(position);
+    ASSERT_EQ(result.Status, std::abs(crankPin - pivot) > 1.001 * 160 ? DriveStatus::Refused : DriveStatus::Moved)
+        << position;
+    ASSERT_LE(WorstPinError(*rig.Model, 102, PinAt(*rig.Model, 102)), 0.16) << position;
+  }
+  EXPECT_EQ(result.Status, DriveStatus::Refused);
+  EXPECT_EQ(result.Code, kMoveNoIntersection);
+  EXPECT_EQ(result.RefusalText, text::RodLength);
 }
 
 // As the first part, a piston without power whose axis points at the pin's
