@@ -12,6 +12,16 @@ namespace morvane::view {
 
 namespace {
 
+constexpr int kHoleHeight = 11;
+
+// The hole whose box has its top left corner at `corner`: grey with a black
+// rim, or the rim alone.
+void DrawHole(QPainter& painter, QPoint corner, HoleWidth width, bool hollow) {
+  const int columns = width == HoleWidth::Full ? kHoleHeight : kHoleHeight - 1;
+  DrawEllipse(painter, {corner.x(), corner.y(), corner.x() + columns, corner.y() + kHoleHeight},
+              {kBlack, hollow ? std::nullopt : std::optional<QRgb>(kGrey)});
+}
+
 // A frame holds hundreds of holes, all alike, and an aliased ellipse costs
 // microseconds to rasterise. So each kind of hole (full width or narrow,
 // filled or hollow) is drawn once, by the same ellipse call, into a
@@ -21,11 +31,11 @@ const QImage& HoleSprite(HoleWidth width, bool hollow) {
   static const auto sprites = [] {
     std::array<QImage, 4> made;
     for (int i = 0; i < 4; ++i) {
-      const int columns = i / 2 == 0 ? 11 : 10;
-      made[i] = QImage(columns, 11, QImage::Format_ARGB32_Premultiplied);
+      const HoleWidth spriteWidth = i / 2 == 0 ? HoleWidth::Full : HoleWidth::Narrow;
+      made[i] = QImage(kHoleHeight, kHoleHeight, QImage::Format_ARGB32_Premultiplied);
       made[i].fill(Qt::transparent);
       QPainter painter(&made[i]);
-      DrawEllipse(painter, {0, 0, columns, 11}, {kBlack, i % 2 == 0 ? std::optional<QRgb>(kGrey) : std::nullopt});
+      DrawHole(painter, {0, 0}, spriteWidth, i % 2 == 1);
     }
     return made;
   }();
@@ -85,10 +95,16 @@ void PartCanvas::Holes(const HoleList& holes, HoleWidth width) {
   if (!HasScene()) {
     return;
   }
+  // A vector picture gets every hole as an ellipse of its own.
+  const bool stamp = IsPixelPicture(Scene());
   for (int h = 0; h < holes.Count; ++h) {
     const Point p = WorldPoint(part_, holes.Holes[h].X, holes.Holes[h].Y);
-    const QPoint c = Rounded(p.X, p.Y);
-    Scene().drawImage(c.x() - 5, c.y() - 5, HoleSprite(width, part_.Selected));
+    const QPoint corner = Rounded(p.X, p.Y) - QPoint(5, 5);
+    if (stamp) {
+      Scene().drawImage(corner, HoleSprite(width, part_.Selected));
+    } else {
+      DrawHole(Scene(), corner, width, part_.Selected);
+    }
   }
 }
 

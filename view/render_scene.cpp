@@ -51,22 +51,30 @@ void DrawLoose(FramePainters& painters, const Table& table, int count, int32_t f
 
 void BeginAliased(QPainter& painter) { painter.setRenderHint(QPainter::Antialiasing, false); }
 
+// The scratch record of a palette drag sits at PartCount - 1, so the count
+// may reach the table's size but never beyond.
+int PartsInTable(const ModelState& model) { return std::clamp<int32_t>(model.PartCount, 0, kTableRecords); }
+
 }  // namespace
 
-void RenderAll(CanvasPictures& pictures, const ModelState& model, const PenLoci& loci) {
-  QPainter scene(&pictures.imgTemp);
+void DrawScene(QPainter& scene, const ModelState& model, const PenLoci& loci) {
   BeginAliased(scene);
   FramePainters painters{&scene, nullptr};
-  // The scratch record of a palette drag sits at PartCount - 1, so the count
-  // may reach the table's size but never beyond.
-  const int count = std::clamp<int32_t>(model.PartCount, 0, kTableRecords);
   const Table& table = model.PartTable;
+  const int count = PartsInTable(model);
   DrawTrails(scene, loci);
   DrawLayer(painters, table, count, false);
   DrawLayer(painters, table, count, true);
   DrawLoose(painters, table, count, Hatome, DrawLoosePin);
   DrawLoose(painters, table, count, PenBlack, DrawLoosePen);
-  pictures.SetIndexParts(table, count);
+}
+
+void RenderAll(CanvasPictures& pictures, const ModelState& model, const PenLoci& loci) {
+  {
+    QPainter scene(&pictures.imgTemp);
+    DrawScene(scene, model, loci);
+  }
+  pictures.SetIndexParts(model.PartTable, PartsInTable(model));
 }
 
 void PaintPartIndex(QImage& picture, const Table& table, int count) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <functional>
 
 #include "model/model_state.h"
@@ -14,6 +15,10 @@ namespace morvane::view {
 // order, then pins and pens being dragged from the palette. The part-index
 // picture is to show the bodies of the parts at rest.
 void RenderAll(CanvasPictures& pictures, const ModelState& model, const PenLoci& loci);
+
+// The drawing of RenderAll on any painter: the back buffer, or a vector
+// picture's generator, where every shape stays a shape.
+void DrawScene(QPainter& scene, const ModelState& model, const PenLoci& loci);
 
 // Prepare, render all and present in one call.
 void Redraw(CanvasPictures& pictures, const ModelState& model, const PenLoci& loci, QImage& display,

@@ -1,6 +1,7 @@
 #include "view/shapes.h"
 
 #include <QBrush>
+#include <QPaintEngine>
 #include <QPen>
 #include <QRect>
 
@@ -36,35 +37,51 @@ QRect OutlineRect(const Box& box) {
 
 bool IsEmpty(const Box& box) { return box.Right <= box.Left || box.Bottom <= box.Top; }
 
+// Qt's aliased raster centres a line of odd width on the middle of its
+// pixels, and one of even width on their edge. A vector picture shifts every
+// shape to the pixel middles, so there a shape with an even-width outline
+// goes back by half a pixel to lie where the canvas draws it.
+template <typename Draw>
+void DrawWithLook(QPainter& painter, const Look& look, Draw draw) {
+  ApplyLook(painter, look);
+  if (look.Width % 2 != 0 || IsPixelPicture(painter)) {
+    draw();
+    return;
+  }
+  constexpr double kHalfPixel = 0.5;
+  painter.translate(-kHalfPixel, -kHalfPixel);
+  draw();
+  painter.translate(kHalfPixel, kHalfPixel);
+}
+
 }  // namespace
+
+bool IsPixelPicture(QPainter& painter) { return painter.paintEngine()->type() == QPaintEngine::Raster; }
 
 void DrawEllipse(QPainter& painter, const Box& box, const Look& look) {
   if (IsEmpty(box)) {
     return;
   }
-  ApplyLook(painter, look);
-  painter.drawEllipse(OutlineRect(box));
+  DrawWithLook(painter, look, [&] { painter.drawEllipse(OutlineRect(box)); });
 }
 
 void DrawRect(QPainter& painter, const Box& box, const Look& look) {
   if (IsEmpty(box)) {
     return;
   }
-  ApplyLook(painter, look);
-  painter.drawRect(OutlineRect(box));
+  DrawWithLook(painter, look, [&] { painter.drawRect(OutlineRect(box)); });
 }
 
 void DrawPolygon(QPainter& painter, std::span<const QPoint> corners, const Look& look) {
-  ApplyLook(painter, look);
-  painter.drawPolygon(corners.data(), static_cast<int>(corners.size()));
+  DrawWithLook(painter, look, [&] { painter.drawPolygon(corners.data(), static_cast<int>(corners.size())); });
 }
 
 void DrawPolyline(QPainter& painter, std::span<const QPoint> points, QRgb colour) {
   if (points.size() < 2) {
     return;
   }
-  ApplyLook(painter, {colour, std::nullopt, 1});
-  painter.drawPolyline(points.data(), static_cast<int>(points.size()));
+  DrawWithLook(painter, {colour, std::nullopt, 1},
+               [&] { painter.drawPolyline(points.data(), static_cast<int>(points.size())); });
 }
 
 }  // namespace morvane::view

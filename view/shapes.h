@@ -32,6 +32,10 @@ struct Look {
   int Width = 1;
 };
 
+// Whether the painter draws pixels (the canvas, pictures) rather than shapes
+// (an SVG generator).
+bool IsPixelPicture(QPainter& painter);
+
 void DrawEllipse(QPainter& painter, const Box& box, const Look& look);
 void DrawRect(QPainter& painter, const Box& box, const Look& look);
 // Closed polygon through the corners.
