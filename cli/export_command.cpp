@@ -19,18 +19,18 @@ namespace morvane::cli {
 namespace {
 
 // The request with the format its output name asks for, or nullopt after
-// printing the problem.
+// printing the problem. A series sheet is made of pixels, so it is never SVG.
 std::optional<std::pair<ExportRequest, exporting::ImageFormat>> PictureRequest(
     std::string_view name, const std::vector<std::string>& args, std::vector<std::string_view> options,
-    CliContext& context) {
+    bool sheet, CliContext& context) {
   const Command& command = FindCommand(name);
   auto request = ParseExportRequest(command, args, std::move(options), false, context);
   if (!request) {
     return std::nullopt;
   }
   const auto format = exporting::FormatOfName(request->OutputPath);
-  if (!format) {
-    UsageError(command, context, context.Text(export_texts::NotAPicture));
+  if (!format || (sheet && *format == exporting::ImageFormat::Svg)) {
+    UsageError(command, context, context.Text(sheet ? export_texts::NotASheet : export_texts::NotAPicture));
     return std::nullopt;
   }
   return std::pair(*request, *format);
@@ -39,7 +39,7 @@ std::optional<std::pair<ExportRequest, exporting::ImageFormat>> PictureRequest(
 }  // namespace
 
 int RunExport(const std::vector<std::string>& args, CliContext& context) {
-  const auto request = PictureRequest("export", args, {"--area", "--position", "--size"}, context);
+  const auto request = PictureRequest("export", args, {"--area", "--position", "--size"}, false, context);
   if (!request) {
     return kExitUsage;
   }
@@ -68,7 +68,7 @@ int RunExport(const std::vector<std::string>& args, CliContext& context) {
 }
 
 int RunSeries(const std::vector<std::string>& args, CliContext& context) {
-  const auto request = PictureRequest("series", args, {"--area"}, context);
+  const auto request = PictureRequest("series", args, {"--area"}, true, context);
   if (!request) {
     return kExitUsage;
   }

@@ -1,7 +1,8 @@
 // morvane-cli render: the canvas of a model as a picture, after driving the
 // power part to a track position when one is given, cut to an area and
-// scaled. Only QImage and QPainter are used and no text is drawn, so no
-// QGuiApplication and no display are needed.
+// scaled; an SVG file holds the same drawing as shapes, without the grid
+// dots. Only QImage, QPainter and the SVG generator are used and no text is
+// drawn, so no QGuiApplication and no display are needed.
 
 #include <QByteArray>
 #include <QImage>
@@ -20,6 +21,7 @@
 #include "cli/picture_options.h"
 #include "cli/turning.h"
 #include "export/picture_files.h"
+#include "export/vector_picture.h"
 #include "model/messages.h"
 #include "model/output_file.h"
 #include "view/canvas_pictures.h"
@@ -31,9 +33,11 @@ namespace {
 
 namespace render_texts {
 inline constexpr Message MissingOutput{"出力ファイルを -o で指定してください", "an output file is required (-o OUT.png)"};
-inline constexpr Message UnknownImageType{"画像ファイルの拡張子は .png, .jpg, .bmp, .gif のどれかです",
-                                          "the image file must end in .png, .jpg, .bmp or .gif"};
+inline constexpr Message UnknownImageType{"画像ファイルの拡張子は .png, .jpg, .bmp, .gif, .svg のどれかです",
+                                          "the image file must end in .png, .jpg, .bmp, .gif or .svg"};
 }  // namespace render_texts
+
+constexpr char kSvg[] = ".svg";
 
 struct RenderRequest {
   std::string ModelPath;
@@ -65,7 +69,8 @@ std::optional<RenderRequest> ParseRequest(const std::vector<std::string>& args, 
     return fail(context.Text(render_texts::MissingOutput));
   }
   request.OutputPath = *output;
-  if (exporting::LowerExtension(*output) != ".png" && !exporting::FormatOfName(*output)) {
+  const std::string extension = exporting::LowerExtension(*output);
+  if (extension != ".png" && extension != kSvg && !exporting::FormatOfName(*output)) {
     return fail(context.Text(render_texts::UnknownImageType));
   }
   if (const auto position = parsed->Option("--position")) {
@@ -98,12 +103,6 @@ bool WritePng(const QImage& picture, const std::string& path) {
   return writer.write(picture) && WriteWholeFile(path, std::string_view(bytes.constData(), bytes.size()));
 }
 
-// PNG through Qt's writer, the other kinds through the export's image writers.
-bool WriteRendering(const QImage& picture, const std::string& path) {
-  const std::optional<exporting::ImageFormat> format = exporting::FormatOfName(path);
-  return format ? exporting::WritePicture(picture, *format, path) : WritePng(picture, path);
-}
-
 QImage Picture(const RenderRequest& request, const ModelState& model, const PenLoci& loci) {
   view::CanvasPictures pictures;
   view::PrepareCanvas(pictures);
@@ -113,6 +112,19 @@ QImage Picture(const RenderRequest& request, const ModelState& model, const PenL
     return area;
   }
   return area.scaled(*request.Size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// SVG through the vector picture, PNG through Qt's writer, the other kinds
+// through the export's image writers.
+bool WriteRendering(const RenderRequest& request, const ModelState& model, const PenLoci& loci) {
+  const std::string& path = request.OutputPath;
+  if (exporting::LowerExtension(path) == kSvg) {
+    const exporting::VectorPicture vector{request.Area, request.Size.value_or(request.Area.size()), {}};
+    return exporting::WriteVectorPicture(vector, model, loci, path);
+  }
+  const QImage picture = Picture(request, model, loci);
+  const std::optional<exporting::ImageFormat> format = exporting::FormatOfName(path);
+  return format ? exporting::WritePicture(picture, *format, path) : WritePng(picture, path);
 }
 
 }  // namespace
@@ -135,7 +147,7 @@ int RunRender(const std::vector<std::string>& args, CliContext& context) {
       return ReportUntakenStep(result, context);
     }
   }
-  if (!WriteRendering(Picture(*request, session->Model(), session->Loci()), request->OutputPath)) {
+  if (!WriteRendering(*request, session->Model(), session->Loci())) {
     context.Err << request->OutputPath << ": " << context.Text(messages::WriteFailed) << '\n';
     return kExitCannotWrite;
   }

@@ -8,8 +8,9 @@
 namespace morvane::exporting {
 
 std::string_view ImageFilterExtension(int filterIndex) {
-  assert(filterIndex >= 1 && filterIndex <= 4);
-  return kImageExtensions[static_cast<size_t>(std::min(filterIndex, 3) - 1)];
+  constexpr std::array<std::string_view, 5> kFilterExtensions{".jpg", ".bmp", ".gif", ".gif", ".svg"};
+  assert(filterIndex >= 1 && filterIndex <= 5);
+  return kFilterExtensions[static_cast<size_t>(filterIndex - 1)];
 }
 
 std::string_view MovieFilterExtension(int filterIndex) {

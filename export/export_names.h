@@ -16,10 +16,10 @@ namespace morvane::exporting {
 
 // The extensions a new name must be free for, and the filters' extensions in
 // filter order, of the image and of the movie save dialogs.
-inline constexpr std::array<std::string_view, 3> kImageExtensions{".jpg", ".bmp", ".gif"};
+inline constexpr std::array<std::string_view, 4> kImageExtensions{".jpg", ".bmp", ".gif", ".svg"};
 inline constexpr std::array<std::string_view, 3> kMovieExtensions{".mpg", ".avi", ".gif"};
 
-// Filters 1 to 4: JPEG, BMP, GIF and the 120 x 90 GIF.
+// Filters 1 to 5: JPEG, BMP, GIF, the 120 x 90 GIF and SVG.
 std::string_view ImageFilterExtension(int filterIndex);
 // Filters 1 to 6: two MPEG-1 sizes, two AVI sizes, two GIF animation sizes.
 std::string_view MovieFilterExtension(int filterIndex);

@@ -50,12 +50,15 @@ inline constexpr Message SeriesImageStopped{"連続イメージの作成を中�
 inline constexpr Message SeriesPrintStopped{"連続イメージの印刷を中止します。",
                                             "Printing of a continuation image is stopped."};
 
-// The image save dialog. Filters 1 to 4: JPEG, BMP, GIF and the 120 x 90 GIF;
-// a series offers the first three.
+// The image save dialog. Filters 1 to 5: JPEG, BMP, GIF, the 120 x 90 GIF and
+// SVG, the last after the others so that their numbers stay; a series offers
+// the first three, as its sheet is a picture of pixels by its making.
 inline constexpr Message ImageSaveTitle{"リンク機構イメージの保存", "Preservation of a linkage mechanism image"};
 inline constexpr Message ImageFilters{
-    "JPEG ファイル (*.jpg)|*.jpg|BMP ファイル (*.bmp)|*.bmp|GIF ファイル (*.gif)|*.gif|GIF ファイル(120x90) (*.gif)|*.gif",
-    "JPEG file (*.jpg)|*.jpg|BMP file (*.bmp)|*.bmp|GIF file (*.gif)|*.gif|GIF file(120x90) (*.gif)|*.gif"};
+    "JPEG ファイル (*.jpg)|*.jpg|BMP ファイル (*.bmp)|*.bmp|GIF ファイル (*.gif)|*.gif|GIF ファイル(120x90) (*.gif)|*.gif"
+    "|SVG ファイル (*.svg)|*.svg",
+    "JPEG file (*.jpg)|*.jpg|BMP file (*.bmp)|*.bmp|GIF file (*.gif)|*.gif|GIF file(120x90) (*.gif)|*.gif"
+    "|SVG file (*.svg)|*.svg"};
 inline constexpr Message SeriesFilters{"JPEG ファイル (*.jpg)|*.jpg|BMP ファイル (*.bmp)|*.bmp|GIF ファイル (*.gif)|*.gif",
                                        "JPEG file (*.jpg)|*.jpg|BMP file (*.bmp)|*.bmp|GIF file (*.gif)|*.gif"};
 

@@ -8,6 +8,7 @@
 #include "export/export_texts.h"
 #include "export/series_sheet.h"
 #include "export/series_turn.h"
+#include "export/vector_picture.h"
 
 namespace morvane::exporting {
 
@@ -21,6 +22,14 @@ QImage Resampled(const QImage& picture, int width, int height) {
   return QImage(result.Row(0), width, height, width * 3, QImage::Format_RGB888).copy();
 }
 
+// As the picture of pixels: the area, or the area scaled to 120 x 90 and
+// then too small for a caption.
+VectorPicture SingleVectorPicture(const ExportScene& scene, bool small) {
+  const QRect area(scene.Area.AreaX, scene.Area.AreaY, scene.Area.AreaWidth, scene.Area.AreaHeight);
+  return {area, small ? QSize(kSmallPictureWidth, kSmallPictureHeight) : area.size(),
+          small ? std::string() : scene.CaptionName};
+}
+
 }  // namespace
 
 QImage SinglePicture(const ExportScene& scene, bool small) {
@@ -32,6 +41,11 @@ QImage SinglePicture(const ExportScene& scene, bool small) {
 }
 
 ExportOutcome SaveSingleImage(const ExportScene& scene, ImageKind kind, const std::string& path) {
+  if (kind.Format == ImageFormat::Svg) {
+    return WriteOutcome(WriteVectorPicture(SingleVectorPicture(scene, kind.Small), scene.Document.Model(),
+                                           scene.Document.Loci(), path),
+                        scene.Document);
+  }
   return WriteOutcome(WritePicture(SinglePicture(scene, kind.Small), kind.Format, path), scene.Document);
 }
 

@@ -16,9 +16,10 @@ namespace morvane::exporting {
 // scaled to 120 x 90 for a small picture, with the caption from 240 pixels.
 QImage SinglePicture(const ExportScene& scene, bool small);
 
+// A single picture of the kind; SVG keeps the shapes of the scene.
 ExportOutcome SaveSingleImage(const ExportScene& scene, ImageKind kind, const std::string& path);
 
-// The 1620 x 700 sheet of the series; nothing is written when a move is
+// The 1620 x 700 sheet of the series, in JPEG, BMP or GIF; nothing is written when a move is
 // refused. The mechanism ends where it stood.
 ExportOutcome SaveSeriesSheet(ExportScene& scene, ImageFormat format, const std::string& path,
                               ExportProgress& progress);

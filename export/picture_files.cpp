@@ -24,7 +24,7 @@ std::string LowerExtension(const std::string& path) {
 }
 
 ImageKind ImageKindOfFilter(int filterIndex) {
-  assert(filterIndex >= 1 && filterIndex <= 4);
+  assert(filterIndex >= 1 && filterIndex <= 5);
   switch (filterIndex) {
     case 1:
       return {ImageFormat::Jpeg, false};
@@ -32,8 +32,10 @@ ImageKind ImageKindOfFilter(int filterIndex) {
       return {ImageFormat::Bmp, false};
     case 3:
       return {ImageFormat::Gif, false};
-    default:
+    case 4:
       return {ImageFormat::Gif, true};
+    default:
+      return {ImageFormat::Svg, false};
   }
 }
 
@@ -48,6 +50,9 @@ std::optional<ImageFormat> FormatOfName(const std::string& path) {
   if (extension == ".gif") {
     return ImageFormat::Gif;
   }
+  if (extension == ".svg") {
+    return ImageFormat::Svg;
+  }
   return std::nullopt;
 }
 
@@ -61,6 +66,9 @@ bool WritePicture(const QImage& picture, ImageFormat format, const std::string& 
       return WriteBmp(frame, path);
     case ImageFormat::Gif:
       return WriteGif(frame, path);
+    case ImageFormat::Svg:
+      assert(!"a vector picture is drawn from the scene, not from pixels");
+      break;
   }
   return false;
 }

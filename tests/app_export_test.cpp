@@ -86,7 +86,7 @@ TEST_F(ExportCommandsTest, ProposedNamesExtensionsAndTheCaptionOfTheProposal) {
             QStringList({"Preservation of a linkage mechanism image", QString::fromStdString(folder.Path.string() + "/"),
                          "NewData(2)",
                          "JPEG file (*.jpg)|*.jpg|BMP file (*.bmp)|*.bmp|GIF file (*.gif)|*.gif|"
-                         "GIF file(120x90) (*.gif)|*.gif",
+                         "GIF file(120x90) (*.gif)|*.gif|SVG file (*.svg)|*.svg",
                          "jpg"}));
   EXPECT_EQ(std::pair(run.dialogs.FileRequests[1].ProposedName, run.dialogs.FileRequests[3].ProposedName),
             std::pair(QString("pic"), QString("pic.bmp")));

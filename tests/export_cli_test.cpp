@@ -13,7 +13,9 @@
 namespace morvane::testing {
 namespace {
 
+using ::testing::AllOf;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 const std::string kFree = kExamples + "crank-rocker.mvd ";
 const std::string kLocking = kExamples + "locks-past-ninety.mvd ";
@@ -34,6 +36,13 @@ TEST_F(ExportCli, PicturesSheetsAndPrints) {
     ASSERT_EQ(run.ExitCode, 0) << arguments << run.Err;
     EXPECT_EQ(Probe(Path(name), "width,height"), size) << arguments;
   }
+
+  // SVG: the caption as text, and none on the small picture, whose view box is its size.
+  ASSERT_EQ(RunCli("export " + kFree + "-o " + Path("f.svg")).ExitCode, 0);
+  ASSERT_EQ(RunCli("export " + kFree + "--size 120x90 -o " + Path("g.svg")).ExitCode, 0);
+  EXPECT_THAT(ReadWholeFile(Path("f.svg")), HasSubstr("font-family=\"IPAGothic\" font-size=\"43\""));
+  EXPECT_THAT(ReadWholeFile(Path("f.svg")), HasSubstr(">【crank-rocker】</text>"));
+  EXPECT_THAT(ReadWholeFile(Path("g.svg")), AllOf(HasSubstr("viewBox=\"0 0 120 90\""), Not(HasSubstr("<text"))));
 
   ASSERT_EQ(RunCli("print " + kFree + "-o " + Path("one.pdf")).ExitCode, 0);
   ASSERT_EQ(RunCli("--lang ja print " + kFree + "--series -o " + Path("series.pdf")).ExitCode, 0);
@@ -65,7 +74,8 @@ TEST_F(ExportCli, RefusalsAndFilesThatCannotBeWritten) {
   EXPECT_EQ(RunCli("print " + kFree + "-o " + Path("no/a.pdf")).ExitCode, 73);
 
   for (const std::string& wrong : {"export " + kFree + "-o a.png", "export " + kFree + "-o a.jpg --size 100x100",
-                                   "series " + kFree + "-o a.jpg --position 10", "print " + kFree + "-o a.jpg"}) {
+                                   "series " + kFree + "-o a.jpg --position 10", "print " + kFree + "-o a.jpg",
+                                   "series " + kFree + "-o a.svg"}) {
     const CliRun run = RunCli(wrong);
     EXPECT_EQ(run.ExitCode, 64) << wrong;
     EXPECT_THAT(run.Err, HasSubstr("usage: morvane-cli"));

@@ -39,7 +39,7 @@ TEST(RenderCommand, PicturesAndRefusals) {
 
   const std::string model = kExamples + "crank-rocker.mvd" + out, usage = "usage: morvane-cli render MODEL.mvd";
   const struct { std::string Args; int ExitCode; std::string Says; } refusals[] = {
-      {kExamples + "crank-rocker.mvd -o " + folder + "/a.tif", 64, "must end in .png, .jpg, .bmp or .gif"},
+      {kExamples + "crank-rocker.mvd -o " + folder + "/a.tif", 64, "must end in .png, .jpg, .bmp, .gif or .svg"},
       {kExamples + "crank-rocker.mvd", 64, usage},   {model + "--area 0,0,1281,10", 64, usage},
       {model + "--area 1,2,3", 64, usage},          {model + "--size 0x10", 64, usage},
       {model + "--position 7201", 64, usage},       {model + "-o", 64, usage},
