@@ -1,5 +1,6 @@
 #include "cli/cli_command.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "cli/cli_texts.h"
@@ -41,6 +42,15 @@ std::optional<std::string> ParsedArgs::Option(std::string_view name) const {
     }
   }
   return value;
+}
+
+bool TakeFlag(std::vector<std::string>& args, std::string_view flag) {
+  const auto found = std::find(args.begin(), args.end(), flag);
+  if (found == args.end()) {
+    return false;
+  }
+  args.erase(found);
+  return true;
 }
 
 std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,

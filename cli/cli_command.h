@@ -58,6 +58,10 @@ struct ParsedArgs {
   std::optional<std::string> Option(std::string_view name) const;
 };
 
+// Takes a flag without a value ("--series") out of the arguments wherever it
+// stands, before ParseArgs reads the rest; whether it was there.
+bool TakeFlag(std::vector<std::string>& args, std::string_view flag);
+
 // Splits args into positional arguments and the allowed "--name value" options;
 // returns nullopt with `problem` describing an unknown or incomplete option.
 std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,

@@ -30,10 +30,11 @@ const std::vector<Command>& Commands() {
         "record two turns as an MPEG-1 or AVI movie, or one turn as a looping GIF animation "
         "(640x480 for MPEG-1 and AVI only, 120x90 for GIF only)"},
        RunMovie},
-      {"trace", "trace MODEL.mvd [--from P] [--to P] [--step N] [--format csv|jsonl]",
-       {"前向きに自動回転させ、各ステップのピンとペンの位置を書き出す（位置 0〜7200、ステップ 1〜80）",
+      {"trace", "trace MODEL.mvd [--from P] [--to P] [--step N] [--format csv|jsonl] [--pens-only]",
+       {"前向きに自動回転させ、各ステップのピンとペンの位置を書き出す（位置 0〜7200、ステップ 1〜80、"
+        "--pens-only はペンだけ）",
         "turn forward as automatic rotation does and write every pin and pen position per step "
-        "(positions 0-7200, steps 1-80)"},
+        "(positions 0-7200, steps 1-80; --pens-only: the pens alone)"},
        RunTrace},
       {"drive", "drive MODEL.mvd --to P [--step N] -o OUT.mvd",
        {"位置 P まで動かしたモデルを保存する", "turn the mechanism to track position P and save the model there"},

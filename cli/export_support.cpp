@@ -1,27 +1,11 @@
 #include "cli/export_support.h"
 
-#include <algorithm>
-
 #include "cli/cli_texts.h"
 #include "cli/picture_options.h"
 #include "cli/turning.h"
 #include "export/progress_text.h"
 
 namespace morvane::cli {
-
-namespace {
-
-// "--series" takes no value, unlike the options ParseArgs reads.
-bool TakeFlag(std::vector<std::string>& args, std::string_view flag) {
-  const auto found = std::find(args.begin(), args.end(), flag);
-  if (found == args.end()) {
-    return false;
-  }
-  args.erase(found);
-  return true;
-}
-
-}  // namespace
 
 std::optional<ExportRequest> ParseExportRequest(const Command& command, std::vector<std::string> args,
                                                 std::vector<std::string_view> options, bool seriesFlag,

@@ -1,6 +1,7 @@
 // morvane-cli trace: the positions of every pin and pen along a run of
 // forward automatic rotation, one record per step, for spreadsheets (csv) or
-// programs (jsonl).
+// programs (jsonl); with --pens-only the loci alone, as a drawing program or
+// a plotter takes them.
 
 #include <algorithm>
 
@@ -22,16 +23,18 @@ struct TraceRequest {
   std::optional<int32_t> To;
   std::optional<int32_t> Step;
   bool Json = false;
+  bool PensOnly = false;
 };
 
-std::optional<TraceRequest> ParseRequest(const std::vector<std::string>& args, CliContext& context) {
+std::optional<TraceRequest> ParseRequest(std::vector<std::string> args, CliContext& context) {
   const Command& command = FindCommand("trace");
   std::string problem;
+  TraceRequest request;
+  request.PensOnly = TakeFlag(args, "--pens-only");
   const auto parsed = ParseArgs(args, {"--from", "--to", "--step", "--format"}, context, problem);
   if (parsed && parsed->Positional.size() != 1) {
     problem = context.Text(parsed->Positional.empty() ? texts::MissingModel : texts::TooManyArguments);
   }
-  TraceRequest request;
   const auto position = [&](std::string_view name, std::optional<int32_t>& into) {
     if (const auto given = parsed->Option(name)) {
       into = ParsePosition(*given);
@@ -68,15 +71,20 @@ int32_t Distance(int32_t from, std::optional<int32_t> to) {
 
 class TraceOutput {
  public:
-  TraceOutput(const ModelState& model, bool json, std::ostream& out)
-      : columns_(ColumnsOf(model)), json_(json), out_(out) {
+  TraceOutput(const ModelState& model, const TraceRequest& request, std::ostream& out)
+      : columns_(ColumnsOf(model)), json_(request.Json), pensOnly_(request.PensOnly), out_(out) {
+    if (pensOnly_) {
+      columns_.Pins.clear();
+    }
     if (!json_) {
       WriteCsvHeader(columns_, out_);
     }
   }
 
   void Row(const ModelState& model, const PenLoci& loci) {
-    if (json_) {
+    if (json_ && pensOnly_) {
+      WriteJsonPens(columns_, loci, model.PowerPosition, out_);
+    } else if (json_) {
       WriteJsonRow(model, out_);
     } else {
       WriteCsvRow(columns_, model, loci, out_);
@@ -86,6 +94,7 @@ class TraceOutput {
  private:
   TraceColumns columns_;
   bool json_;
+  bool pensOnly_;
   std::ostream& out_;
 };
 
@@ -103,7 +112,7 @@ int RunTrace(const std::vector<std::string>& args, CliContext& context) {
   const ModelState& model = session->Model();
   const int32_t step = request->Step.value_or(DefaultStep(model.AngleStep));
   session->SetAngleStep(step);
-  TraceOutput output(model, request->Json, context.Out);
+  TraceOutput output(model, *request, context.Out);
 
   const int32_t from = request->From.value_or(model.PowerPosition);
   if (const DriveResult reached = TurnStraightTo(*session, from, step); reached.Status != DriveStatus::Moved) {

@@ -103,6 +103,20 @@ void WriteCsvRow(const TraceColumns& columns, const ModelState& model, const Pen
   out << '\n';
 }
 
+void WriteJsonPens(const TraceColumns& columns, const PenLoci& loci, int32_t position, std::ostream& out) {
+  out << "{\"position\":" << position << ",\"pens\":[";
+  const char* separator = "";
+  for (const int c : columns.PenColours) {
+    const PenTrail& trail = loci.Trails[c];
+    if (!trail.X.empty()) {
+      out << separator << "{\"color\":\"" << kColourNames[c] << "\",\"x\":" << Json(trail.X.back())
+          << ",\"y\":" << Json(trail.Y.back()) << '}';
+      separator = ",";
+    }
+  }
+  out << "]}\n";
+}
+
 void WriteJsonRow(const ModelState& model, std::ostream& out) {
   out << "{\"position\":" << model.PowerPosition << ",\"parts\":[";
   for (int i = 0; i < model.PartCount; ++i) {

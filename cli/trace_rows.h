@@ -26,5 +26,7 @@ void WriteCsvHeader(const TraceColumns& columns, std::ostream& out);
 // its locus was last recorded.
 void WriteCsvRow(const TraceColumns& columns, const ModelState& model, const PenLoci& loci, std::ostream& out);
 void WriteJsonRow(const ModelState& model, std::ostream& out);
+// The pens of the columns alone: {"position":P,"pens":[{"color":"black","x":X,"y":Y},...]}.
+void WriteJsonPens(const TraceColumns& columns, const PenLoci& loci, int32_t position, std::ostream& out);
 
 }  // namespace morvane::cli

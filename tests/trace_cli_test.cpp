@@ -93,6 +93,30 @@ TEST(TraceCli, CsvAndJsonlHoldTheSolversExactNumbersAtEveryStep) {
     EXPECT_TRUE(QJsonDocument::fromJson(QByteArray::fromStdString(records[row])).object() == JsonRecord(*rig.Model))
         << records[row];
   }
+  // The pens alone: their columns of the whole trace, named by colour; in
+  // jsonl each pen by its colour's name, with the same numbers.
+  const std::vector<std::string> penRows = Split(RunCli(trace + " --pens-only").Out, '\n');
+  const std::vector<std::string> penRecords = Split(RunCli(trace + " --format jsonl --pens-only").Out, '\n');
+  ASSERT_TRUE(penRows.size() == rows.size() && penRecords.size() == records.size());
+  const char* colours[] = {"black", "red", "blue", "green"};
+  for (size_t row = 0; row < rows.size(); ++row) {
+    std::vector<std::string> cells = Split(rows[row], ',');
+    cells.erase(cells.begin() + 1, cells.begin() + 9);
+    EXPECT_EQ(Split(penRows[row], ','), cells);
+    if (row == 0) {
+      continue;
+    }
+    const QJsonObject record = QJsonDocument::fromJson(QByteArray::fromStdString(penRecords[row - 1])).object();
+    EXPECT_EQ(record["position"].toInt(), std::stoi(cells[0]));
+    const QJsonArray pens = record["pens"].toArray();
+    ASSERT_EQ(pens.size(), 4);
+    for (int pen = 0; pen < 4; ++pen) {
+      const QJsonObject at = pens[pen].toObject();
+      EXPECT_EQ(at["color"].toString().toStdString(), colours[pen]);
+      EXPECT_EQ(std::pair(at["x"].toDouble(), at["y"].toDouble()),
+                std::pair(std::stod(cells[1 + 2 * pen]), std::stod(cells[2 + 2 * pen])));
+    }
+  }
   const std::vector<std::string> turns = Split(RunCli("trace " + kExamples + "crank-rocker.mvd").Out, '\n');
   ASSERT_EQ(turns.size(), static_cast<size_t>(kTrackMax / 40 + 2));
   EXPECT_EQ(turns.back().substr(0, 2), "0,");
