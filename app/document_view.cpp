@@ -17,7 +17,11 @@ namespace {
 
 template <typename Control>
 Control* Named(TformMain& main, const char* name) {
-  return main.findChild<Control*>(QString::fromLatin1(name));
+  Control* control = main.findChild<Control*>(QString::fromLatin1(name));
+  if (control == nullptr) {
+    qFatal("the main window has no %s", name);
+  }
+  return control;
 }
 
 }  // namespace
@@ -26,6 +30,7 @@ DocumentView::DocumentView(Session& session, TformMain& main, UserDialogs& dialo
     : session_(session),
       main_(main),
       dialogs_(dialogs),
+      leftPanel_(Named<QWidget>(main, "pnlLeft")),
       trackBar_(Named<QSlider>(main, "TrackBar1")),
       speed_(Named<QComboBox>(main, "cmbSpeed")),
       play_(Named<QAbstractButton>(main, "btnPlay")),
@@ -39,13 +44,19 @@ void DocumentView::Redraw() {
 }
 
 void DocumentView::RefreshControls() {
+  const bool rotatable = session_.RotationEnabled();
+  if (rotating_ && !rotatable) {
+    ButtonOf(*rotating_).setChecked(false);
+    return;
+  }
+  const bool idle = !rotating_;
+  leftPanel_->setEnabled(idle);
   undo_->setEnabled(session_.CanUndo());
   redo_->setEnabled(session_.CanRedo());
-  const bool rotation = session_.RotationEnabled();
-  for (QWidget* control : {static_cast<QWidget*>(trackBar_), static_cast<QWidget*>(speed_),
-                           static_cast<QWidget*>(play_), static_cast<QWidget*>(back_)}) {
-    control->setEnabled(rotation);
-  }
+  trackBar_->setEnabled(rotatable && idle);
+  speed_->setEnabled(rotatable && idle);
+  play_->setEnabled(rotatable && rotating_ != Rotation::Backward);
+  back_->setEnabled(rotatable && rotating_ != Rotation::Forward);
   const QSignalBlocker quietTrack(trackBar_);
   const QSignalBlocker quietSpeed(speed_);
   trackBar_->setValue(session_.Model().TrackPosition);

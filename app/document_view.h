@@ -1,10 +1,14 @@
 #pragma once
 
+#include <optional>
+
 #include "session/session.h"
+#include "solver/auto_rotation.h"
 
 class QAbstractButton;
 class QComboBox;
 class QSlider;
+class QWidget;
 
 namespace morvane::app {
 
@@ -25,28 +29,38 @@ class DocumentView {
   void Redraw();
   // btnUndo and btnRedo follow the history; TrackBar1, cmbSpeed, btnPlay and
   // btnBack are usable only with a power part; the track bar and the speed
-  // show the model's, set without announcing a change.
+  // show the model's, set without announcing a change. While automatic
+  // rotation runs, the left panel, the speed, the bar and the other play
+  // button stay locked whatever a command did; when the power part is gone,
+  // its button is released, which ends the rotation.
   void RefreshControls();
   // Redraw and RefreshControls, the end of most commands.
   void Update();
   // A plain message box or the warning dialog, by the notice's style.
   void Show(const Reply& notice);
 
+  // Automatic rotation running in that direction, or not at all.
+  const std::optional<Rotation>& Rotating() const { return rotating_; }
+  void SetRotating(std::optional<Rotation> direction) { rotating_ = direction; }
+
   QSlider& TrackBar() { return *trackBar_; }
   QComboBox& Speed() { return *speed_; }
   QAbstractButton& PlayButton() { return *play_; }
   QAbstractButton& BackButton() { return *back_; }
+  QAbstractButton& ButtonOf(Rotation direction) { return direction == Rotation::Forward ? *play_ : *back_; }
 
  private:
   Session& session_;
   TformMain& main_;
   UserDialogs& dialogs_;
+  QWidget* leftPanel_;
   QSlider* trackBar_;
   QComboBox* speed_;
   QAbstractButton* play_;
   QAbstractButton* back_;
   QAbstractButton* undo_;
   QAbstractButton* redo_;
+  std::optional<Rotation> rotating_;
 };
 
 }  // namespace morvane::app

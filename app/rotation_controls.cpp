@@ -1,6 +1,7 @@
 #include "app/rotation_controls.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -11,24 +12,8 @@
 
 namespace morvane::app {
 
-namespace {
-
-// The palette, the whole-model buttons and the file commands stand on this
-// panel; none of them may act while the mechanism turns by itself.
-QWidget& LeftPanel(TformMain& main) {
-  QWidget* panel = main.findChild<QWidget*>(QStringLiteral("pnlLeft"));
-  if (panel == nullptr) {
-    qFatal("the main window has no pnlLeft");
-  }
-  return *panel;
-}
-
-Rotation Other(Rotation direction) { return direction == Rotation::Forward ? Rotation::Backward : Rotation::Forward; }
-
-}  // namespace
-
 RotationControls::RotationControls(DocumentView& view, TformDebug& debug)
-    : view_(view), debug_(debug), leftPanel_(LeftPanel(view.Main())) {
+    : view_(view), debug_(debug) {
   TformMain& main = view.Main();
   pace_.setTimerType(Qt::PreciseTimer);
   pace_.setInterval(kAutoStepInterval);
@@ -58,55 +43,49 @@ void RotationControls::Refuse(const DriveResult& result) {
   pace_.stop();
   view_.Show(Notice{Notice::Style::Plain, view_.Document().Text(result.RefusalText)});
   ShowTrackPosition();
-  Button(Rotation::Forward).setChecked(false);
-  Button(Rotation::Backward).setChecked(false);
+  view_.PlayButton().setChecked(false);
+  view_.BackButton().setChecked(false);
 }
 
 void RotationControls::Toggle(Rotation direction, bool down) {
   if (!down) {
-    if (rotating_ && direction == direction_) {
+    if (view_.Rotating() == direction) {
       Stop();
     }
     return;
   }
-  if (!view_.Document().RotationEnabled()) {
-    Button(direction).setChecked(false);
+  if (!view_.Document().RotationEnabled() || view_.Rotating()) {
+    view_.ButtonOf(direction).setChecked(false);
     return;
   }
   Start(direction);
 }
 
 void RotationControls::Start(Rotation direction) {
-  rotating_ = true;
-  direction_ = direction;
-  leftPanel_.setEnabled(false);
-  view_.Speed().setEnabled(false);
-  view_.TrackBar().setEnabled(false);
-  Button(Other(direction)).setEnabled(false);
+  view_.SetRotating(direction);
+  view_.RefreshControls();
   pace_.start();
 }
 
 void RotationControls::Stop() {
-  rotating_ = false;
   pace_.stop();
-  leftPanel_.setEnabled(true);
-  // Undo and redo as the history allows; the strip as the power part allows.
+  view_.SetRotating(std::nullopt);
   view_.RefreshControls();
   view_.TrackBar().setFocus();
 }
 
 void RotationControls::Tick() {
+  // The mechanism stands still while the user is asked or told something.
+  if (QApplication::activeModalWidget() != nullptr) {
+    return;
+  }
   // Setting the bar announces the change, which runs the step.
-  view_.TrackBar().setValue(view_.Document().NextAutoPosition(direction_));
+  view_.TrackBar().setValue(view_.Document().NextAutoPosition(*view_.Rotating()));
 }
 
 void RotationControls::ShowTrackPosition() {
   const QSignalBlocker quiet(view_.TrackBar());
   view_.TrackBar().setValue(view_.Document().Model().TrackPosition);
-}
-
-QAbstractButton& RotationControls::Button(Rotation direction) {
-  return direction == Rotation::Forward ? view_.PlayButton() : view_.BackButton();
 }
 
 }  // namespace morvane::app

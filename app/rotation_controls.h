@@ -18,10 +18,11 @@ class TformDebug;
 // step, cmbSpeed sets the step of automatic rotation, and btnPlay or btnBack
 // held down turns the power part automatically.
 //
-// Automatic rotation is paced by a timer: one step per displayed frame at
-// most, so that the slowest speed is a slow turn on any machine. The event
-// loop keeps running between steps, so a second click on the button stops it
-// at once, and so does closing the program, which releases the buttons.
+// Automatic rotation is paced by a timer, so that every speed is one a class
+// can follow on any machine. The event loop keeps running between steps, so a
+// second click on the button stops it at once, and so does closing the
+// program, which releases the buttons. No step runs while a modal dialog of
+// the program is up.
 class RotationControls final : public QObject {
   Q_OBJECT
 
@@ -37,14 +38,10 @@ class RotationControls final : public QObject {
   void Tick();
   // The bar shows the session's track position without starting a step.
   void ShowTrackPosition();
-  QAbstractButton& Button(Rotation direction);
 
   DocumentView& view_;
   TformDebug& debug_;
-  QWidget& leftPanel_;
   QTimer pace_;
-  Rotation direction_ = Rotation::Forward;
-  bool rotating_ = false;
 };
 
 }  // namespace morvane::app

@@ -13,6 +13,17 @@ void CopyPlacement(ModelState& model) {
   model.PlacementTrackPosition = model.TrackPosition;
 }
 
+// Files saved while the placement values started at 0 hold a step of 0,
+// which would leave automatic rotation standing still after a return; the
+// step of the placement's speed takes its place.
+int32_t PlacedAngleStep(const ModelState& model) {
+  if (model.PlacementAngleStep > 0) {
+    return model.PlacementAngleStep;
+  }
+  const bool knownSpeed = model.PlacementSpeedIndex >= 0 && model.PlacementSpeedIndex < std::ssize(kAngleSteps);
+  return knownSpeed ? kAngleSteps[static_cast<size_t>(model.PlacementSpeedIndex)] : kDefaultAngleStep;
+}
+
 }  // namespace
 
 void EditHistory::TakeSnapshot(ModelState& model) {
@@ -69,7 +80,7 @@ void EditHistory::Clear() {
 void RestorePlacement(ModelState& model) {
   std::copy_n(model.PlacementTable.begin(), model.PartCount, model.PartTable.begin());
   model.SpeedIndex = model.PlacementSpeedIndex;
-  model.AngleStep = model.PlacementAngleStep;
+  model.AngleStep = PlacedAngleStep(model);
   SetTrackPositionQuietly(model, model.PlacementTrackPosition);
 }
 

@@ -37,8 +37,10 @@ struct ModelState : ModelCounters {
   int32_t AngleStep = kDefaultAngleStep;
   int32_t TrackPosition = 0;
   int32_t SpeedIndex = kDefaultSpeedIndex;
-  int32_t PlacementSpeedIndex = 0;
-  int32_t PlacementAngleStep = 0;
+  // Until the first placement edit, return to placement brings back the
+  // start-up speed and step.
+  int32_t PlacementSpeedIndex = kDefaultSpeedIndex;
+  int32_t PlacementAngleStep = kDefaultAngleStep;
   int32_t PlacementTrackPosition = 0;
 
   // Cleared whenever the program itself sets the track position, so that the

@@ -20,6 +20,7 @@
 #include "model/part_kind.h"
 #include "tests/app_commands_support.h"
 #include "tests/test_support.h"
+#include "tests/window_mouse.h"
 
 namespace morvane::testing {
 namespace {
@@ -27,44 +28,23 @@ namespace {
 using app::MessageKind;
 using app::ShownMessage;
 
-void Send(QWidget& target, QEvent::Type type, QPoint global, Qt::MouseButton button, Qt::MouseButtons held,
-          Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-  QMouseEvent event(type, target.mapFromGlobal(QPointF(global)), QPointF(global), button, held, modifiers);
-  QCoreApplication::sendEvent(&target, &event);
-}
-
 class CanvasEditingTest : public ::testing::Test {
  protected:
   CanvasEditingTest() {
     run.Main().show();
     QCoreApplication::processEvents();
   }
-  Session& Doc() { return run.program.Document(); }
+  Session& Doc() { return run.Doc(); }
   app::CanvasWidget& Canvas() { return run.Main().Canvas(); }
   const PartRecord& Part(int i) { return run.Model().PartTable[i]; }
-  QPoint Global(QPoint canvasPoint) { return Canvas().mapToGlobal(canvasPoint); }
-
-  // Pressed at `from`, the pointer goes through the canvas points and, unless
-  // told otherwise, is released at the last; the pressed widget keeps the
-  // mouse all the way, as Qt's grab does.
+  QPoint Global(QPoint canvasPoint) { return testing::Global(run, canvasPoint); }
   void Drag(QWidget& widget, QPoint from, const std::vector<QPoint>& path, Qt::KeyboardModifiers modifiers = {},
             bool release = true) {
-    Send(widget, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton, modifiers);
-    for (const QPoint point : path) Send(widget, QEvent::MouseMove, Global(point), Qt::NoButton, Qt::LeftButton, modifiers);
-    if (release) Send(widget, QEvent::MouseButtonRelease, Global(path.back()), Qt::LeftButton, Qt::NoButton, modifiers);
+    testing::Drag(run, widget, from, path, modifiers, release);
   }
-  void PaletteDrag(const char* picture, const std::vector<QPoint>& path) {
-    auto& source = Control<QWidget>(run.Main(), picture);
-    Drag(source, source.mapToGlobal(source.rect().center()), path);
-  }
-  void CanvasDrag(const std::vector<QPoint>& path) { Drag(Canvas(), Global(path.front()), path); }
-
-  void Popup(QPoint at, const char* item) {
-    Send(Canvas(), QEvent::MouseButtonPress, Global(at), Qt::RightButton, Qt::RightButton);
-    ASSERT_TRUE(run.Main().PopupMenu().isVisible());
-    Control<QAction>(run.Main(), item).trigger();
-    run.Main().PopupMenu().hide();
-  }
+  void PaletteDrag(const char* picture, const std::vector<QPoint>& path) { testing::PaletteDrag(run, picture, path); }
+  void CanvasDrag(const std::vector<QPoint>& path) { testing::CanvasDrag(run, path); }
+  void Popup(QPoint at, const char* item) { testing::Popup(run, at, item); }
 
   RunningProgram run;
 };

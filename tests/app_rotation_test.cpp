@@ -1,6 +1,7 @@
 // Automatic rotation in the real main window: paced steps while btnPlay is
-// down, the controls it locks and frees, the log window following it, and a
-// refused step that ends it with one message.
+// down, the controls it locks and frees, the log window following it, a
+// refused step that ends it with one message, and edits, questions and
+// warnings while it runs.
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -11,13 +12,14 @@
 
 #include "app/form_debug.h"
 #include "app/rotation_controls.h"
+#include "examples/model_building.h"
+#include "model/part_kind.h"
 #include "tests/app_commands_support.h"
 #include "tests/test_support.h"
+#include "tests/window_mouse.h"
 
 namespace morvane::testing {
 namespace {
-
-using app::RotationControls;
 
 constexpr int kTimeoutMs = 10000;
 
@@ -90,6 +92,87 @@ TEST(RotationTest, RefusedStepShowsOneMessageAndStops) {
   run.TrackBar().setValue(lastGood + 80);
   EXPECT_EQ(run.dialogs.Shown.size(), 2U);
   EXPECT_EQ(run.TrackBar().value(), lastGood);
+}
+
+// While btnPlay turns the mechanism: the panel, the speed, the bar and btnBack
+// locked, btnPlay down and usable to stop it.
+void ExpectLockedByPlay(ProgramDriver& run, const char* after) {
+  for (const char* name : kLockedDuringRotation) EXPECT_FALSE(run.Enabled(name)) << name << " after " << after;
+  EXPECT_TRUE(run.Enabled("btnPlay") && run.Button("btnPlay").isChecked()) << after;
+  EXPECT_FALSE(run.Button("btnBack").isChecked()) << after;
+}
+
+// Edits on the canvas go on while the mechanism turns, and leave the locks
+// as they were; no step runs while a message is up; deleting the power part
+// ends the rotation and frees everything.
+TEST(RotationTest, EditsAndMessagesDuringRotationKeepTheLocksAndDeletingThePowerPartEndsIt) {
+  RealProgram run;
+  run.Main().show();
+  examples::AddPart(run.Doc(), DiskActive1, 300, 400);
+  examples::AddPart(run.Doc(), RodPassive1, 600, 200);
+  examples::Drop(run.Doc(), KoteiPin, 600, 200);
+  examples::Drop(run.Doc(), KoteiPin, 640, 200);
+  examples::AddPart(run.Doc(), RodPassive2, 600, 600);
+  run.program.View().Update();
+  run.Press("btnPlay");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return run.TrackBar().value() >= 200; }, kTimeoutMs));
+  ExpectLockedByPlay(run, "start");
+
+  Popup(run, {620, 600}, "menuKaitenR90");
+  EXPECT_EQ(run.Model().PartTable[2].Angle, 90);
+  ExpectLockedByPlay(run, "a turn");
+  QStringList asked;
+  run.answers.Then(Press(QMessageBox::No, &asked));
+  Popup(run, {600, 660}, "menuDelete");
+  EXPECT_EQ(asked, QStringList({"A parts is deleted." + QString(31, ' '), "&Yes", "&No"}));
+  EXPECT_EQ(run.Model().PartCount, 3);
+  ExpectLockedByPlay(run, "a declined delete");
+  CanvasDrag(run, {{600, 660}, {700, 700}, {800, 760}});
+  EXPECT_EQ(std::pair(run.Model().PartTable[2].X, run.Model().PartTable[2].Y), std::pair(800.0, 700.0));
+  ExpectLockedByPlay(run, "a drag");
+
+  int heldAt = -1;
+  run.answers.Then([&](QWidget& box) {
+    heldAt = run.Model().TrackPosition;
+    QTest::qWait(10 * kAutoStepInterval.count());
+    EXPECT_EQ(run.Model().TrackPosition, heldAt) << "the mechanism turned under the message";
+    Press(QMessageBox::Ok, &asked)(box);
+  });
+  Popup(run, {620, 200}, "menuKaitenR90");
+  EXPECT_EQ(asked.mid(3), QStringList({"Since two or more pins are connected, it cannot rotate.", "OK"}));
+  ASSERT_NE(heldAt, -1);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return run.Model().TrackPosition != heldAt; }, kTimeoutMs));
+  ExpectLockedByPlay(run, "a warning");
+
+  run.answers.Then(Press(QMessageBox::Yes));
+  Popup(run, {340, 400}, "menuDelete");
+  EXPECT_FALSE(run.Model().HasPowerPart);
+  const int stoppedAt = run.TrackBar().value();
+  QTest::qWait(5 * kAutoStepInterval.count());
+  EXPECT_EQ(run.TrackBar().value(), stoppedAt);
+  EXPECT_FALSE(run.Button("btnPlay").isChecked() || run.Button("btnBack").isChecked());
+  for (const char* name : {"btnOpen", "btnSave", "btnExit", "btnDebug", "PageControl1", "btnUndo"}) {
+    EXPECT_TRUE(run.Enabled(name)) << name;
+  }
+  for (const char* name : {"btnPlay", "btnBack", "cmbSpeed", "TrackBar1"}) EXPECT_FALSE(run.Enabled(name)) << name;
+}
+
+// Return to placement before anything was placed hands on the start-up
+// speed and step, so a power part placed then turns, and saves them.
+TEST(RotationTest, ReturnBeforeTheFirstPlacementKeepsTheStartUpSpeed) {
+  RunningProgram run;
+  run.Main().show();
+  run.Press("btnModoru");
+  PaletteDrag(run, "imgDiskActive1", {{300, 400}});
+  EXPECT_EQ(std::pair(Control<QComboBox>(run.Main(), "cmbSpeed").currentText(), run.Model().AngleStep),
+            std::pair(QString("Middle"), 40));
+  run.Press("btnPlay");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return run.TrackBar().value() > 0; }, 1000));
+  run.Press("btnPlay");
+  TempFolder folder;
+  run.Choose("btnSave", (folder / "disk.mvd").string());
+  const std::string saved = ReadWholeFile((folder / "disk.mvd").string());
+  EXPECT_NE(saved.find("\r\n2\r\n40\r\n2\r\n40\r\n"), std::string::npos) << saved.substr(0, 120);
 }
 
 }  // namespace

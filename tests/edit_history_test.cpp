@@ -81,6 +81,10 @@ TEST(EditHistory, MoveAllRestorePlacementAndReset) {
   EXPECT_EQ(s.Model->PartTable[0].Angle, 0);
   EXPECT_EQ(std::tuple(s.Model->TrackPosition, s.Model->SpeedIndex, s.Model->AngleStep), std::tuple(300, 4, 10));
   EXPECT_TRUE(s.Model->TrackEventsEnabled);
+  // A file that stored a step of 0 turns at its speed's step after a return.
+  s.Model->PlacementAngleStep = 0;
+  RestorePlacement(*s.Model);
+  EXPECT_EQ(std::pair(s.Model->SpeedIndex, s.Model->AngleStep), std::pair(4, 10));
 
   DocumentNames names{"/home/pupil/", "Crank.mvd"};
   ResetModel(*s.Model, *s.History, names);

@@ -85,7 +85,7 @@ TEST(ModelFile, EmptyModelIsEighteenLinesAndReadsBackEmpty) {
   EXPECT_EQ(text,
             "------------------------------------\r\nMorvane Data File Version 1.0\r\n"
             "------------------------------------\r\n"
-            "0\r\n101\r\nFalse\r\n-1\r\nFalse\r\nFalse\r\nFalse\r\nFalse\r\n0\r\n0\r\n2\r\n40\r\n0\r\n0\r\n0\r\n");
+            "0\r\n101\r\nFalse\r\n-1\r\nFalse\r\nFalse\r\nFalse\r\nFalse\r\n0\r\n0\r\n2\r\n40\r\n2\r\n40\r\n0\r\n");
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 18);
 
   auto model = Linkage();
