@@ -11,8 +11,8 @@
 #include <QTabWidget>
 #include <QWidget>
 
+#include "app/app_texts.h"
 #include "view/qt_text.h"
-#include "app/ui_texts.h"
 
 namespace morvane::app {
 

@@ -6,19 +6,17 @@
 #include <QStandardPaths>
 #include <optional>
 
+#include "app/app_texts.h"
 #include "app/document_view.h"
 #include "app/form_main.h"
 #include "app/user_dialogs.h"
-#include "model/messages.h"
+#include "model/model_texts.h"
 #include "view/qt_text.h"
 
 namespace morvane::app {
 
 namespace {
 
-constexpr Message kOpenTitle{"リンク機構データを開く", "Linkage mechanism data is opened"};
-constexpr Message kSaveTitle{"リンク機構データの保存", "Preservation of data of linkage mechanism"};
-constexpr Message kModelFilter{"リンク機構データ (*.mvd)|*.mvd", "Linkage mechanism data (*.mvd)|*.mvd"};
 constexpr char kModelExtensionWithoutDot[] = "mvd";
 constexpr double kGridStep = 10;
 
@@ -73,10 +71,10 @@ void DocumentCommands::Open() {
   Session& session = view_.Document();
   const Language language = session.UiLanguage();
   const FileRequest request{
-      TextOf(kOpenTitle, language),
+      ToQString(TextsFor(language).ModelOpenTitle),
       QString::fromStdString(session.StartFolder(DocumentsFolder())),
       QString(),
-      TextOf(kModelFilter, language),
+      ToQString(TextsFor(language).ModelFilter),
       QString::fromLatin1(kModelExtensionWithoutDot),
   };
   if (const std::optional<FileChoice> choice = view_.Dialogs().ChooseOpenFile(&view_.Main(), request)) {
@@ -102,10 +100,10 @@ void DocumentCommands::Save() {
   view_.Redraw();
   const Language language = session.UiLanguage();
   const FileRequest request{
-      TextOf(kSaveTitle, language),
+      ToQString(TextsFor(language).ModelSaveTitle),
       QString::fromStdString(session.StartFolder(DocumentsFolder())),
       QString::fromStdString(session.ProposeModelName(FileExists)),
-      TextOf(kModelFilter, language),
+      ToQString(TextsFor(language).ModelFilter),
       QString::fromLatin1(kModelExtensionWithoutDot),
   };
   if (const std::optional<FileChoice> choice = view_.Dialogs().ChooseSaveFile(&view_.Main(), request)) {
@@ -115,7 +113,7 @@ void DocumentCommands::Save() {
 
 void DocumentCommands::ClearAll() {
   Session& session = view_.Document();
-  if (!view_.Dialogs().Confirm(&view_.Main(), TextOf(messages::ConfirmClearAll, session.UiLanguage()))) {
+  if (!view_.Dialogs().Confirm(&view_.Main(), TextOf(model_texts::ConfirmClearAll, session.UiLanguage()))) {
     return;
   }
   session.ClearAll();

@@ -18,8 +18,6 @@ namespace morvane::app {
 namespace {
 
 using exporting::ExportScene;
-namespace texts = exporting::texts;
-
 }  // namespace
 
 ExportCommands::ExportCommands(DocumentView& view, exporting::TformArea& area, exporting::TformAVI& progress)
@@ -30,7 +28,8 @@ void ExportCommands::btnImageSaveClick() {
     return;
   }
   const bool series = area_.SeriesWanted();
-  const ExportSaveDialog dialog{texts::ImageSaveTitle, series ? texts::SeriesFilters : texts::ImageFilters, "jpg",
+  const ExportSaveDialog dialog{export_texts::ImageSaveTitle,
+                                series ? export_texts::SeriesFilters : export_texts::ImageFilters, "jpg",
                                 exporting::kImageExtensions, exporting::ImageFilterExtension};
   const std::optional<ExportFileChoice> file = ChooseExportFile(view_, dialog);
   if (!file) {

@@ -11,13 +11,13 @@
 #include <QVBoxLayout>
 #include <string>
 
-#include "view/qt_text.h"
+#include "app/app_texts.h"
 #include "app/ui_fonts.h"
-#include "app/ui_texts.h"
 #include "app/user_dialogs.h"
-#include "model/messages.h"
 #include "model/model_file.h"
+#include "model/model_texts.h"
 #include "model/output_file.h"
+#include "view/qt_text.h"
 
 namespace morvane::app {
 

@@ -8,13 +8,13 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "app/app_texts.h"
 #include "app/canvas_widget.h"
 #include "app/palette_picture.h"
-#include "view/qt_text.h"
 #include "app/ui_fonts.h"
-#include "app/ui_texts.h"
 #include "app/user_dialogs.h"
-#include "model/messages.h"
+#include "model/model_texts.h"
+#include "view/qt_text.h"
 
 namespace morvane::app {
 
@@ -49,7 +49,7 @@ TformMain::TformMain(Language language, UserDialogs& dialogs, std::string modelA
 void TformMain::ReleaseDebugButton() { btnDebug_->setChecked(false); }
 
 void TformMain::closeEvent(QCloseEvent* event) {
-  if (!dialogs_.Confirm(this, TextOf(messages::ConfirmExit, language_))) {
+  if (!dialogs_.Confirm(this, TextOf(model_texts::ConfirmExit, language_))) {
     event->ignore();
     return;
   }

@@ -16,12 +16,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/app_texts.h"
 #include "app/canvas_widget.h"
 #include "app/form_main.h"
 #include "app/palette_layout.h"
 #include "app/palette_picture.h"
 #include "app/ui_fonts.h"
-#include "app/ui_texts.h"
 #include "model/model_state.h"
 
 namespace morvane::app {

@@ -7,8 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/app_texts.h"
 #include "app/ui_fonts.h"
-#include "app/ui_texts.h"
 
 namespace morvane::app {
 

@@ -8,7 +8,7 @@
 #include "export/export_names.h"
 #include "export/export_texts.h"
 #include "export/movies/movie_export.h"
-#include "export/movies/movie_texts.h"
+#include "export/movies/movies_texts.h"
 #include "export/tform_area.h"
 #include "export/tform_avi.h"
 
@@ -16,10 +16,8 @@ namespace morvane::app {
 
 namespace {
 
-namespace texts = exporting::texts;
-
-const ExportSaveDialog kMovieSaveDialog{texts::MovieCaption, texts::MovieFilters, "avi", exporting::kMovieExtensions,
-                                        exporting::MovieFilterExtension};
+const ExportSaveDialog kMovieSaveDialog{export_texts::MovieCaption, movies_texts::MovieFilters, "avi",
+                                        exporting::kMovieExtensions, exporting::MovieFilterExtension};
 
 }  // namespace
 

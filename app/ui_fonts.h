@@ -6,7 +6,7 @@
 
 namespace morvane::app {
 
-// The designed look used "ＭＳ Ｐゴシック" at 12 pixels and, for English,
+// The designed look used "MS P Gothic" at 12 pixels and, for English,
 // "Century" at 9 points (8 on the page controls). Neither exists on Linux, so
 // the nearest installed fonts are named explicitly: the proportional IPA
 // Gothic (fonts-ipafont-gothic) and DejaVu Serif (fonts-dejavu-core).

@@ -14,7 +14,7 @@ int RunCheck(const std::vector<std::string>& args, CliContext& context) {
   if (!session) {
     return kExitBadModel;
   }
-  context.Out << *path << ": " << context.Text(texts::Sound) << " (" << context.Text(texts::PartsLabel) << ' '
+  context.Out << *path << ": " << context.Text(cli_texts::Sound) << " (" << context.Text(cli_texts::PartsLabel) << ' '
               << session->Model().PartCount << ")\n";
   return kExitOk;
 }

@@ -16,12 +16,11 @@ const Command& FindCommand(std::string_view name) {
   return Commands().front();
 }
 
-
 int UsageError(const Command& command, CliContext& context, std::string_view problem) {
   if (!problem.empty()) {
     context.Err << "morvane-cli " << command.Name << ": " << problem << '\n';
   }
-  context.Err << context.Text(texts::Usage) << ": morvane-cli " << command.Usage << '\n';
+  context.Err << context.Text(cli_texts::Usage) << ": morvane-cli " << command.Usage << '\n';
   return kExitUsage;
 }
 
@@ -68,7 +67,7 @@ std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
       known = known || arg == name;
     }
     if (!known || i + 1 >= args.size()) {
-      problem = std::string(context.Text(known ? texts::MissingValue : texts::UnknownOption)) + ": " + arg;
+      problem = std::string(context.Text(known ? cli_texts::MissingValue : cli_texts::UnknownOption)) + ": " + arg;
       return std::nullopt;
     }
     parsed.Options.emplace_back(arg, args[++i]);
@@ -84,7 +83,8 @@ std::optional<std::string> SingleModelArgument(const std::vector<std::string>& a
     return parsed->Positional[0];
   }
   if (parsed) {
-    problem = std::string(context.Text(parsed->Positional.empty() ? texts::MissingModel : texts::TooManyArguments));
+    problem =
+        std::string(context.Text(parsed->Positional.empty() ? cli_texts::MissingModel : cli_texts::TooManyArguments));
   }
   UsageError(command, context, problem);
   return std::nullopt;

@@ -2,7 +2,9 @@
 
 #include "model/message.h"
 
-namespace morvane::cli::texts {
+// Every text morvane-cli writes, in both languages: the help, the problems
+// with a request, and the labels of info and check.
+namespace morvane::cli_texts {
 
 inline constexpr Message Usage{"使い方", "usage"};
 inline constexpr Message UnknownCommand{"不明なコマンドです", "unknown command"};
@@ -39,4 +41,61 @@ inline constexpr Message Movable{"可動", "movable"};
 inline constexpr Message Hidden{"非表示", "hidden"};
 inline constexpr Message SelectedLabel{"選択中", "selected"};
 
-}  // namespace morvane::cli::texts
+// What each command does, in the help.
+inline constexpr Message InfoHelp{"モデルの部品・ピン・ペン・カウンタを表示する",
+                                  "print the parts, pins, pens and counters of a model"};
+inline constexpr Message CheckHelp{"正常なモデルなら 0、読めない/壊れたモデルなら 2 で終了する",
+                                   "exit 0 for a sound model file, 2 for an unreadable or broken one"};
+inline constexpr Message RenderHelp{
+    "キャンバスを画像にする（位置 P まで動かしてから、範囲を切り出し、大きさを変えて。SVG は図形のままで、格子点なし）",
+    "draw the canvas as a picture (driven to track position P, cut to the area, scaled to the size; "
+    "an SVG keeps the shapes, without the grid dots)"};
+inline constexpr Message ExportHelp{
+    "範囲をモデル名のキャプション付きのイメージファイルにする（--size 120x90 は小さい画像で、キャプションなし）",
+    "save the area as a picture captioned with the model's name (--size 120x90: a small one, no caption)"};
+inline constexpr Message SeriesHelp{"1 回転の 18 位置を 1620 x 700 の連続イメージにする",
+                                    "save the mechanism in 18 positions over one turn on a 1620 x 700 sheet"};
+inline constexpr Message PrintHelp{
+    "印刷を PDF ファイルにする（横向き 1 枚、--series で縦向きに 18 枚）",
+    "print into a PDF file: one landscape picture, or 18 on a portrait page with --series"};
+inline constexpr Message MovieHelp{
+    "2 回転を MPEG1 か AVI のムービーに、1 回転をくり返す GIF アニメーションにする"
+    "（640x480 は MPEG1 と AVI、120x90 は GIF だけ）",
+    "record two turns as an MPEG-1 or AVI movie, or one turn as a looping GIF animation "
+    "(640x480 for MPEG-1 and AVI only, 120x90 for GIF only)"};
+inline constexpr Message TraceHelp{
+    "前向きに自動回転させ、各ステップのピンとペンの位置を書き出す（位置 0〜7200、ステップ 1〜80、"
+    "--pens-only はペンだけ）",
+    "turn forward as automatic rotation does and write every pin and pen position per step "
+    "(positions 0-7200, steps 1-80; --pens-only: the pens alone)"};
+inline constexpr Message DriveHelp{"位置 P まで動かしたモデルを保存する",
+                                   "turn the mechanism to track position P and save the model there"};
+
+// Problems with a request's values.
+inline constexpr Message BadPosition{"位置は 0 から 7200 までの整数です", "a position is a whole number from 0 to 7200"};
+inline constexpr Message BadStep{"ステップは 1 から 80 までの整数です", "a step is a whole number from 1 to 80"};
+inline constexpr Message BadArea{"範囲は X,Y,W,H で、1280 x 960 のキャンバスの内側です",
+                                 "the area is X,Y,W,H and lies inside the 1280 x 960 canvas"};
+inline constexpr Message BadSize{"大きさは WxH で、それぞれ 1 から 10000 までです",
+                                 "the size is WxH, each from 1 to 10000"};
+inline constexpr Message BadFormat{"形式は csv か jsonl です", "the format is csv or jsonl"};
+inline constexpr Message ModelWithoutPowerPart{"モデルに動力部品がありません", "the model has no power part"};
+inline constexpr Message DriveMissingTarget{"--to で位置を指定してください", "--to P is required"};
+inline constexpr Message DriveMissingOutput{"-o で保存先を指定してください", "-o OUT.mvd is required"};
+inline constexpr Message RenderMissingOutput{"出力ファイルを -o で指定してください",
+                                             "an output file is required (-o OUT.png)"};
+inline constexpr Message NotARenderPicture{"画像ファイルの拡張子は .png, .jpg, .bmp, .gif, .svg のどれかです",
+                                           "the image file must end in .png, .jpg, .bmp, .gif or .svg"};
+inline constexpr Message ExportMissingOutput{"出力ファイルを -o で指定してください", "an output file is required (-o OUT)"};
+inline constexpr Message NotAPicture{"画像ファイルの拡張子は .jpg, .bmp, .gif, .svg のどれかです",
+                                     "the picture file must end in .jpg, .bmp, .gif or .svg"};
+inline constexpr Message NotASheet{"連続イメージの拡張子は .jpg, .bmp, .gif のどれかです",
+                                   "the sheet file must end in .jpg, .bmp or .gif"};
+inline constexpr Message NotAPdf{"印刷の出力ファイルの拡張子は .pdf です", "the print output file must end in .pdf"};
+inline constexpr Message OnlySmallSize{"指定できる大きさは 120x90 だけです", "the only size is 120x90"};
+inline constexpr Message NotAMovie{"ムービーファイルの拡張子は .mpg, .avi, .gif のどれかです",
+                                   "the movie file must end in .mpg, .avi or .gif"};
+inline constexpr Message MovieSizes{"大きさは 320x240 か 640x480 (.mpg, .avi)、320x240 か 120x90 (.gif) です",
+                                    "the size is 320x240 or 640x480 for .mpg and .avi, 320x240 or 120x90 for .gif"};
+
+}  // namespace morvane::cli_texts

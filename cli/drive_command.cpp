@@ -1,7 +1,6 @@
 // morvane-cli drive: turns a model to a track position and saves it there,
 // for a teacher who wants the model to open in a given position.
 
-
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/turning.h"
@@ -10,9 +9,6 @@
 namespace morvane::cli {
 
 namespace {
-
-inline constexpr Message MissingTarget{"--to で位置を指定してください", "--to P is required"};
-inline constexpr Message MissingOutput{"-o で保存先を指定してください", "-o OUT.mvd is required"};
 
 struct DriveRequest {
   std::string Path;
@@ -31,15 +27,15 @@ std::optional<DriveRequest> ParseRequest(const std::vector<std::string>& args, C
     const auto target = to ? ParsePosition(*to) : std::nullopt;
     request.Step = step ? ParseStep(*step) : std::nullopt;
     if (parsed->Positional.size() != 1) {
-      problem = context.Text(parsed->Positional.empty() ? texts::MissingModel : texts::TooManyArguments);
+      problem = context.Text(parsed->Positional.empty() ? cli_texts::MissingModel : cli_texts::TooManyArguments);
     } else if (!to) {
-      problem = context.Text(MissingTarget);
+      problem = context.Text(cli_texts::DriveMissingTarget);
     } else if (!target) {
-      problem = context.Text(turning_texts::BadPosition);
+      problem = context.Text(cli_texts::BadPosition);
     } else if (step && !request.Step) {
-      problem = context.Text(turning_texts::BadStep);
+      problem = context.Text(cli_texts::BadStep);
     } else if (!parsed->Option("-o")) {
-      problem = context.Text(MissingOutput);
+      problem = context.Text(cli_texts::DriveMissingOutput);
     } else {
       request.Path = parsed->Positional[0];
       request.To = *target;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/export_support.h"
 #include "cli/turning.h"
@@ -30,7 +31,7 @@ std::optional<std::pair<ExportRequest, exporting::ImageFormat>> PictureRequest(
   }
   const auto format = exporting::FormatOfName(request->OutputPath);
   if (!format || (sheet && *format == exporting::ImageFormat::Svg)) {
-    UsageError(command, context, context.Text(sheet ? export_texts::NotASheet : export_texts::NotAPicture));
+    UsageError(command, context, context.Text(sheet ? cli_texts::NotASheet : cli_texts::NotAPicture));
     return std::nullopt;
   }
   return std::pair(*request, *format);
@@ -45,7 +46,7 @@ int RunExport(const std::vector<std::string>& args, CliContext& context) {
   }
   const auto& [options, format] = *request;
   if (options.Size && *options.Size != "120x90") {
-    return UsageError(FindCommand("export"), context, context.Text(export_texts::OnlySmallSize));
+    return UsageError(FindCommand("export"), context, context.Text(cli_texts::OnlySmallSize));
   }
   const auto session = OpenSession(options.ModelPath, context);
   if (!session) {

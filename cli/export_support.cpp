@@ -23,25 +23,25 @@ std::optional<ExportRequest> ParseExportRequest(const Command& command, std::vec
     return fail(problem);
   }
   if (parsed->Positional.size() != 1) {
-    return fail(context.Text(parsed->Positional.empty() ? texts::MissingModel : texts::TooManyArguments));
+    return fail(context.Text(parsed->Positional.empty() ? cli_texts::MissingModel : cli_texts::TooManyArguments));
   }
   request.ModelPath = parsed->Positional[0];
   const auto output = parsed->Option("-o");
   if (!output) {
-    return fail(context.Text(export_texts::MissingOutput));
+    return fail(context.Text(cli_texts::ExportMissingOutput));
   }
   request.OutputPath = *output;
   if (const auto area = parsed->Option("--area")) {
     const auto rect = ParseArea(*area);
     if (!rect) {
-      return fail(context.Text(picture_texts::BadArea));
+      return fail(context.Text(cli_texts::BadArea));
     }
     request.Area = {rect->x(), rect->y(), rect->width(), rect->height()};
   }
   if (const auto position = parsed->Option("--position")) {
     request.Position = ParsePosition(*position);
     if (!request.Position) {
-      return fail(context.Text(turning_texts::BadPosition));
+      return fail(context.Text(cli_texts::BadPosition));
     }
   }
   request.Size = parsed->Option("--size");

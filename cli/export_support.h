@@ -16,20 +16,6 @@
 
 namespace morvane::cli {
 
-namespace export_texts {
-inline constexpr Message MissingOutput{"出力ファイルを -o で指定してください", "an output file is required (-o OUT)"};
-inline constexpr Message NotAPicture{"画像ファイルの拡張子は .jpg, .bmp, .gif, .svg のどれかです",
-                                     "the picture file must end in .jpg, .bmp, .gif or .svg"};
-inline constexpr Message NotASheet{"連続イメージの拡張子は .jpg, .bmp, .gif のどれかです",
-                                   "the sheet file must end in .jpg, .bmp or .gif"};
-inline constexpr Message NotAPdf{"印刷の出力ファイルの拡張子は .pdf です", "the print output file must end in .pdf"};
-inline constexpr Message OnlySmallSize{"指定できる大きさは 120x90 だけです", "the only size is 120x90"};
-inline constexpr Message NotAMovie{"ムービーファイルの拡張子は .mpg, .avi, .gif のどれかです",
-                                   "the movie file must end in .mpg, .avi or .gif"};
-inline constexpr Message MovieSizes{"大きさは 320x240 か 640x480 (.mpg, .avi)、320x240 か 120x90 (.gif) です",
-                                    "the size is 320x240 or 640x480 for .mpg and .avi, 320x240 or 120x90 for .gif"};
-}  // namespace export_texts
-
 struct ExportRequest {
   std::string ModelPath;
   std::string OutputPath;

@@ -14,28 +14,28 @@ std::string Coordinates(double x, double y) { return "(" + FormatGeneral(x) + ",
 
 void PrintCounters(const ModelState& model, CliContext& context) {
   std::ostream& out = context.Out;
-  out << context.Text(texts::PartsLabel) << ": " << model.PartCount << '\n'
-      << context.Text(texts::NextPinLabel) << ": " << model.NextPinId << '\n'
-      << context.Text(texts::PowerPartLabel) << ": ";
+  out << context.Text(cli_texts::PartsLabel) << ": " << model.PartCount << '\n'
+      << context.Text(cli_texts::NextPinLabel) << ": " << model.NextPinId << '\n'
+      << context.Text(cli_texts::PowerPartLabel) << ": ";
   if (model.HasPowerPart) {
     out << model.PowerPartIndex << ' ' << PartKindName(model.PartTable[model.PowerPartIndex].Kind) << '\n';
   } else {
-    out << context.Text(texts::NoPowerPart) << '\n';
+    out << context.Text(cli_texts::NoPowerPart) << '\n';
   }
-  out << context.Text(texts::PensLabel) << ':';
+  out << context.Text(cli_texts::PensLabel) << ':';
   for (int c = 0; c < kPenColours; ++c) {
     if (model.PenPlaced[c]) {
       out << ' ' << PenColourName(PenBlack + c);
     }
   }
   out << '\n'
-      << context.Text(texts::TrackLabel) << ": " << model.TrackPosition << ", "
-      << context.Text(texts::PowerPositionLabel) << ": " << model.PowerPosition << ", "
-      << context.Text(texts::AngleStepLabel) << ": " << model.AngleStep << ", "
-      << context.Text(texts::SpeedLabel) << ": " << model.SpeedIndex << '\n'
-      << context.Text(texts::PlacementLabel) << ": " << context.Text(texts::TrackLabel) << ' '
-      << model.PlacementTrackPosition << ", " << context.Text(texts::AngleStepLabel) << ' '
-      << model.PlacementAngleStep << ", " << context.Text(texts::SpeedLabel) << ' ' << model.PlacementSpeedIndex
+      << context.Text(cli_texts::TrackLabel) << ": " << model.TrackPosition << ", "
+      << context.Text(cli_texts::PowerPositionLabel) << ": " << model.PowerPosition << ", "
+      << context.Text(cli_texts::AngleStepLabel) << ": " << model.AngleStep << ", "
+      << context.Text(cli_texts::SpeedLabel) << ": " << model.SpeedIndex << '\n'
+      << context.Text(cli_texts::PlacementLabel) << ": " << context.Text(cli_texts::TrackLabel) << ' '
+      << model.PlacementTrackPosition << ", " << context.Text(cli_texts::AngleStepLabel) << ' '
+      << model.PlacementAngleStep << ", " << context.Text(cli_texts::SpeedLabel) << ' ' << model.PlacementSpeedIndex
       << '\n';
 }
 
@@ -43,25 +43,25 @@ void PrintPart(const PartRecord& part, int index, CliContext& context) {
   std::ostream& out = context.Out;
   const std::string_view name = PartKindName(part.Kind);
   out << '[' << index << "] " << (name.empty() ? std::to_string(part.Kind) : std::string(name)) << ' '
-      << Coordinates(part.X, part.Y) << ' ' << context.Text(texts::AngleLabel) << ' ' << FormatGeneral(part.Angle)
-      << ' ' << context.Text(texts::SizeLabel) << ' ' << FormatGeneral(part.Size);
+      << Coordinates(part.X, part.Y) << ' ' << context.Text(cli_texts::AngleLabel) << ' ' << FormatGeneral(part.Angle)
+      << ' ' << context.Text(cli_texts::SizeLabel) << ' ' << FormatGeneral(part.Size);
   if (!part.Visible) {
-    out << ' ' << context.Text(texts::Hidden);
+    out << ' ' << context.Text(cli_texts::Hidden);
   }
   if (part.Selected) {
-    out << ' ' << context.Text(texts::SelectedLabel);
+    out << ' ' << context.Text(cli_texts::SelectedLabel);
   }
   out << '\n';
   for (int s = 0; s < part.PinCount; ++s) {
     const Point p = PinWorld(part, s);
-    out << "    " << context.Text(texts::PinLabel) << ' ' << part.PinId[s] << ' '
-        << context.Text(part.PinState[s] == PinStatus::Movable ? texts::Movable : texts::Fixed) << ' ' << Coordinates(p.X, p.Y)
-        << '\n';
+    out << "    " << context.Text(cli_texts::PinLabel) << ' ' << part.PinId[s] << ' '
+        << context.Text(part.PinState[s] == PinStatus::Movable ? cli_texts::Movable : cli_texts::Fixed) << ' '
+        << Coordinates(p.X, p.Y) << '\n';
   }
   for (int s = 0; s < part.PenCount; ++s) {
     const Point p = PenWorld(part, s);
     const std::string_view colour = PenColourName(part.PenColor[s]);
-    out << "    " << context.Text(texts::PenLabel) << ' '
+    out << "    " << context.Text(cli_texts::PenLabel) << ' '
         << (colour.empty() ? std::to_string(part.PenColor[s]) : std::string(colour)) << ' '
         << Coordinates(p.X, p.Y) << '\n';
   }

@@ -7,7 +7,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_texts.h"
 #include "model/message.h"
-#include "model/messages.h"
+#include "model/model_texts.h"
 
 namespace {
 
@@ -15,21 +15,21 @@ using morvane::cli::CliContext;
 
 void PrintHelp(CliContext& context) {
   std::ostream& out = context.Out;
-  out << context.Text(morvane::cli::texts::Usage) << ": morvane-cli [--lang ja|en] <command> ...\n\n"
-      << context.Text(morvane::cli::texts::Commands) << ":\n";
+  out << context.Text(morvane::cli_texts::Usage) << ": morvane-cli [--lang ja|en] <command> ...\n\n"
+      << context.Text(morvane::cli_texts::Commands) << ":\n";
   for (const morvane::cli::Command& command : morvane::cli::Commands()) {
     out << "  " << command.Usage << "\n      " << context.Text(command.Summary) << '\n';
   }
-  out << '\n' << context.Text(morvane::cli::texts::Options) << ":\n"
-      << "  --help      " << context.Text(morvane::cli::texts::HelpOption) << '\n'
-      << "  --version   " << context.Text(morvane::cli::texts::VersionOption) << '\n'
-      << "  --lang L    " << context.Text(morvane::cli::texts::LangOption) << "\n\n"
-      << context.Text(morvane::cli::texts::ExitCodes) << '\n';
+  out << '\n' << context.Text(morvane::cli_texts::Options) << ":\n"
+      << "  --help      " << context.Text(morvane::cli_texts::HelpOption) << '\n'
+      << "  --version   " << context.Text(morvane::cli_texts::VersionOption) << '\n'
+      << "  --lang L    " << context.Text(morvane::cli_texts::LangOption) << "\n\n"
+      << context.Text(morvane::cli_texts::ExitCodes) << '\n';
 }
 
 int TopLevelUsage(CliContext& context, const std::string& problem) {
   context.Err << "morvane-cli: " << problem << '\n'
-              << context.Text(morvane::cli::texts::Usage) << ": morvane-cli [--lang ja|en] <command> ... (--help)\n";
+              << context.Text(morvane::cli_texts::Usage) << ": morvane-cli [--lang ja|en] <command> ... (--help)\n";
   return morvane::cli::kExitUsage;
 }
 
@@ -56,7 +56,7 @@ int Run(std::vector<std::string> args, CliContext& context) {
     return TopLevelUsage(context, problem);
   }
   if (args.empty()) {
-    return TopLevelUsage(context, std::string(context.Text(morvane::cli::texts::UnknownCommand)));
+    return TopLevelUsage(context, std::string(context.Text(morvane::cli_texts::UnknownCommand)));
   }
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     PrintHelp(context);
@@ -70,14 +70,14 @@ int Run(std::vector<std::string> args, CliContext& context) {
     if (command.Name == args[0]) {
       const std::vector<std::string> rest(args.begin() + 1, args.end());
       if (rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h")) {
-        context.Out << context.Text(morvane::cli::texts::Usage) << ": morvane-cli " << command.Usage << '\n'
+        context.Out << context.Text(morvane::cli_texts::Usage) << ": morvane-cli " << command.Usage << '\n'
                     << "    " << context.Text(command.Summary) << '\n';
         return morvane::cli::kExitOk;
       }
       return command.Run(rest, context);
     }
   }
-  return TopLevelUsage(context, std::string(context.Text(morvane::cli::texts::UnknownCommand)) + ": " + args[0]);
+  return TopLevelUsage(context, std::string(context.Text(morvane::cli_texts::UnknownCommand)) + ": " + args[0]);
 }
 
 // Standard output is checked once, after the last write: a full disk or a
@@ -87,7 +87,7 @@ int ExitAfterOutput(CliContext& context, int status) {
   if (context.Out.good() && std::fflush(stdout) == 0 && !std::ferror(stdout)) {
     return status;
   }
-  context.Err << "morvane-cli: stdout: " << context.Text(morvane::messages::WriteFailed) << '\n';
+  context.Err << "morvane-cli: stdout: " << context.Text(morvane::model_texts::WriteFailed) << '\n';
   return morvane::cli::kExitCannotWrite;
 }
 

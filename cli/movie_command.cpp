@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/export_support.h"
 #include "cli/picture_options.h"
@@ -30,13 +31,13 @@ std::optional<exporting::MovieKind> MovieKindOf(const ExportRequest& request, co
                                                 CliContext& context) {
   const auto format = exporting::MovieFormatOfName(request.OutputPath);
   if (!format) {
-    UsageError(command, context, context.Text(export_texts::NotAMovie));
+    UsageError(command, context, context.Text(cli_texts::NotAMovie));
     return std::nullopt;
   }
   const auto size = ParseSize(request.Size.value_or(kDefaultSize));
   const auto kind = size ? exporting::FindMovieKind(*format, size->width(), size->height()) : std::nullopt;
   if (!kind) {
-    UsageError(command, context, context.Text(export_texts::MovieSizes));
+    UsageError(command, context, context.Text(cli_texts::MovieSizes));
   }
   return kind;
 }

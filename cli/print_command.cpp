@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/export_support.h"
 #include "export/export_names.h"
@@ -23,7 +24,7 @@ int RunPrint(const std::vector<std::string>& args, CliContext& context) {
     return kExitUsage;
   }
   if (exporting::LowerExtension(request->OutputPath) != ".pdf") {
-    return UsageError(command, context, context.Text(export_texts::NotAPdf));
+    return UsageError(command, context, context.Text(cli_texts::NotAPdf));
   }
   const auto session = OpenSession(request->ModelPath, context);
   if (!session) {

@@ -22,7 +22,7 @@
 #include "cli/turning.h"
 #include "export/picture_files.h"
 #include "export/vector_picture.h"
-#include "model/messages.h"
+#include "model/model_texts.h"
 #include "model/output_file.h"
 #include "view/canvas_pictures.h"
 #include "view/render_scene.h"
@@ -30,12 +30,6 @@
 namespace morvane::cli {
 
 namespace {
-
-namespace render_texts {
-inline constexpr Message MissingOutput{"出力ファイルを -o で指定してください", "an output file is required (-o OUT.png)"};
-inline constexpr Message UnknownImageType{"画像ファイルの拡張子は .png, .jpg, .bmp, .gif, .svg のどれかです",
-                                          "the image file must end in .png, .jpg, .bmp, .gif or .svg"};
-}  // namespace render_texts
 
 constexpr char kSvg[] = ".svg";
 
@@ -60,36 +54,36 @@ std::optional<RenderRequest> ParseRequest(const std::vector<std::string>& args, 
     return fail(problem);
   }
   if (parsed->Positional.size() != 1) {
-    return fail(context.Text(parsed->Positional.empty() ? texts::MissingModel : texts::TooManyArguments));
+    return fail(context.Text(parsed->Positional.empty() ? cli_texts::MissingModel : cli_texts::TooManyArguments));
   }
   RenderRequest request;
   request.ModelPath = parsed->Positional[0];
   const auto output = parsed->Option("-o");
   if (!output) {
-    return fail(context.Text(render_texts::MissingOutput));
+    return fail(context.Text(cli_texts::RenderMissingOutput));
   }
   request.OutputPath = *output;
   const std::string extension = exporting::LowerExtension(*output);
   if (extension != ".png" && extension != kSvg && !exporting::FormatOfName(*output)) {
-    return fail(context.Text(render_texts::UnknownImageType));
+    return fail(context.Text(cli_texts::NotARenderPicture));
   }
   if (const auto position = parsed->Option("--position")) {
     request.Position = ParsePosition(*position);
     if (!request.Position) {
-      return fail(context.Text(turning_texts::BadPosition));
+      return fail(context.Text(cli_texts::BadPosition));
     }
   }
   if (const auto area = parsed->Option("--area")) {
     const auto rect = ParseArea(*area);
     if (!rect) {
-      return fail(context.Text(picture_texts::BadArea));
+      return fail(context.Text(cli_texts::BadArea));
     }
     request.Area = *rect;
   }
   if (const auto size = parsed->Option("--size")) {
     request.Size = ParseSize(*size);
     if (!request.Size) {
-      return fail(context.Text(picture_texts::BadSize));
+      return fail(context.Text(cli_texts::BadSize));
     }
   }
   return request;
@@ -148,7 +142,7 @@ int RunRender(const std::vector<std::string>& args, CliContext& context) {
     }
   }
   if (!WriteRendering(*request, session->Model(), session->Loci())) {
-    context.Err << request->OutputPath << ": " << context.Text(messages::WriteFailed) << '\n';
+    context.Err << request->OutputPath << ": " << context.Text(model_texts::WriteFailed) << '\n';
     return kExitCannotWrite;
   }
   return kExitOk;

@@ -15,8 +15,6 @@ namespace morvane::cli {
 
 namespace {
 
-inline constexpr Message BadFormat{"形式は csv か jsonl です", "the format is csv or jsonl"};
-
 struct TraceRequest {
   std::string Path;
   std::optional<int32_t> From;
@@ -33,12 +31,12 @@ std::optional<TraceRequest> ParseRequest(std::vector<std::string> args, CliConte
   request.PensOnly = TakeFlag(args, "--pens-only");
   const auto parsed = ParseArgs(args, {"--from", "--to", "--step", "--format"}, context, problem);
   if (parsed && parsed->Positional.size() != 1) {
-    problem = context.Text(parsed->Positional.empty() ? texts::MissingModel : texts::TooManyArguments);
+    problem = context.Text(parsed->Positional.empty() ? cli_texts::MissingModel : cli_texts::TooManyArguments);
   }
   const auto position = [&](std::string_view name, std::optional<int32_t>& into) {
     if (const auto given = parsed->Option(name)) {
       into = ParsePosition(*given);
-      problem = into ? problem : std::string(context.Text(turning_texts::BadPosition));
+      problem = into ? problem : std::string(context.Text(cli_texts::BadPosition));
     }
   };
   if (problem.empty()) {
@@ -47,11 +45,11 @@ std::optional<TraceRequest> ParseRequest(std::vector<std::string> args, CliConte
     position("--to", request.To);
     if (const auto step = parsed->Option("--step")) {
       request.Step = ParseStep(*step);
-      problem = request.Step ? problem : std::string(context.Text(turning_texts::BadStep));
+      problem = request.Step ? problem : std::string(context.Text(cli_texts::BadStep));
     }
     const std::string format = parsed->Option("--format").value_or("csv");
     request.Json = format == "jsonl";
-    problem = request.Json || format == "csv" ? problem : std::string(context.Text(BadFormat));
+    problem = request.Json || format == "csv" ? problem : std::string(context.Text(cli_texts::BadFormat));
   }
   if (!problem.empty()) {
     UsageError(command, context, problem);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/cli_texts.h"
+
 namespace morvane::cli {
 
 std::optional<int32_t> ParsePosition(std::string_view text) {
@@ -28,7 +30,7 @@ DriveResult TurnStraightTo(Session& session, int32_t target, int32_t step) {
 
 int ReportUntakenStep(const DriveResult& result, const CliContext& context) {
   context.Err << context.Text(result.Status == DriveStatus::Refused ? result.RefusalText
-                                                                     : turning_texts::NoPowerPart)
+                                                                     : cli_texts::ModelWithoutPowerPart)
               << '\n';
   return kExitRefused;
 }

@@ -18,13 +18,6 @@ namespace morvane::cli {
 // step would not land where it was asked to.
 constexpr int32_t kLargestCliStep = kLargestDriveStep;
 
-namespace turning_texts {
-inline constexpr Message BadPosition{"位置は 0 から 7200 までの整数です", "a position is a whole number from 0 to 7200"};
-inline constexpr Message BadStep{"ステップは 1 から 80 までの整数です", "a step is a whole number from 1 to 80"};
-inline constexpr Message NoPowerPart{"モデルに動力部品がありません", "the model has no power part"};
-}  // namespace turning_texts
-
-
 // A track position 0..7200, or nullopt.
 std::optional<int32_t> ParsePosition(std::string_view text);
 // A step 1..80, or nullopt.

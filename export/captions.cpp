@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+#include "export/export_texts.h"
 #include "export/mul_div.h"
 #include "view/qt_text.h"
 
@@ -33,7 +34,7 @@ void DrawCaption(QPainter& painter, std::string_view name, QPoint at, int points
   painter.setFont(CaptionFont(points, dpi));
   painter.setPen(Qt::black);
   painter.setBackgroundMode(Qt::TransparentMode);
-  const QString text = ToQString("【") + ToQString(name) + ToQString("】");
+  const QString text = ToQString(export_texts::CaptionOpen) + ToQString(name) + ToQString(export_texts::CaptionClose);
   const QRect room(at, QSize(painter.device()->width(), painter.device()->height()));
   painter.drawText(room, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
   painter.restore();

@@ -7,9 +7,10 @@
 
 namespace morvane::exporting {
 
-// Captions name the model in 【】 brackets. The font is named, and installed
-// with the program's dependencies, so that a picture comes out the same on
-// every machine; IPAGothic has both the Latin and the Japanese letters.
+// Captions name the model between the brackets of export_texts.h. The font
+// is named, and installed with the program's dependencies, so that a picture
+// comes out the same on every machine; IPAGothic has both the Latin and the
+// Japanese letters.
 inline constexpr char kCaptionFont[] = "IPAGothic";
 // Point sizes of the caption on the series sheet and on the printed series page.
 inline constexpr int kSheetCaptionPoints = 20;

@@ -25,13 +25,14 @@ std::string_view ImageFilterExtension(int filterIndex);
 std::string_view MovieFilterExtension(int filterIndex);
 
 // The name the export save dialog offers: the last file's name without its
-// extension, or the first of "NewData", "NewData(1)", ... ("新規", "新規(1)",
-// ...) for which no file of any of the extensions exists in the last folder.
+// extension, or the first of "NewData", "NewData(1)", ... (NewName of
+// model_texts.h) for which no file of any of the extensions exists in the last
+// folder.
 std::string ProposeExportName(const DocumentNames& names, std::span<const std::string_view> extensions,
                               Language language, const std::function<bool(const std::string&)>& fileExists);
 
 // The name a print caption shows: the last file's name without its
-// extension, or "NewData" ("新規") without looking for a free name.
+// extension, or NewName of model_texts.h without looking for a free name.
 std::string PrintName(const DocumentNames& names, Language language);
 
 }  // namespace morvane::exporting

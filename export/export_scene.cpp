@@ -1,7 +1,7 @@
 #include "export/export_scene.h"
 
 #include "export/capture_frame.h"
-#include "model/messages.h"
+#include "model/model_texts.h"
 
 namespace morvane::exporting {
 
@@ -13,7 +13,7 @@ ExportOutcome WriteOutcome(bool written, const Session& document) {
   if (written) {
     return {};
   }
-  return {ExportStatus::WriteFailed, {document.Text(messages::WriteFailed)}};
+  return {ExportStatus::WriteFailed, {document.Text(model_texts::WriteFailed)}};
 }
 
 }  // namespace morvane::exporting

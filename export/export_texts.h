@@ -1,11 +1,13 @@
 #pragma once
 
+#include <string_view>
+
 #include "model/message.h"
 
 // The texts of the area dialog and of the progress window, and the lines the
 // image, movie and print loops show in that window. A progress text carries
 // %d where the percentage goes.
-namespace morvane::exporting::texts {
+namespace morvane::export_texts {
 
 inline constexpr Message AreaCaption{"範囲の指定", "Designating an area"};
 inline constexpr Message AreaInstruction{"処理する範囲を指定してください。", "Please specify the range to process."};
@@ -62,4 +64,8 @@ inline constexpr Message ImageFilters{
 inline constexpr Message SeriesFilters{"JPEG ファイル (*.jpg)|*.jpg|BMP ファイル (*.bmp)|*.bmp|GIF ファイル (*.gif)|*.gif",
                                        "JPEG file (*.jpg)|*.jpg|BMP file (*.bmp)|*.bmp|GIF file (*.gif)|*.gif"};
 
-}  // namespace morvane::exporting::texts
+// A caption names the model between these brackets, in both languages.
+inline constexpr std::string_view CaptionOpen = "【";
+inline constexpr std::string_view CaptionClose = "】";
+
+}  // namespace morvane::export_texts

@@ -14,7 +14,7 @@ namespace morvane::exporting {
 
 namespace {
 
-constexpr SeriesTexts kSheetTexts{texts::SeriesImageProgress, texts::SeriesImageStopped};
+constexpr SeriesTexts kSheetTexts{export_texts::SeriesImageProgress, export_texts::SeriesImageStopped};
 
 QImage Resampled(const QImage& picture, int width, int height) {
   QImage converted;
@@ -51,7 +51,7 @@ ExportOutcome SaveSingleImage(const ExportScene& scene, ImageKind kind, const st
 
 ExportOutcome SaveSeriesSheet(ExportScene& scene, ImageFormat format, const std::string& path,
                               ExportProgress& progress) {
-  const ShownProgress shown(progress, texts::SeriesImageCaption, texts::SeriesImageLabel);
+  const ShownProgress shown(progress, export_texts::SeriesImageCaption, export_texts::SeriesImageLabel);
   std::vector<QImage> cells;
   ExportOutcome outcome = TurnThroughSeries(scene.Document, progress, kSheetTexts, [&](int) {
     cells.push_back(Resampled(CaptureScene(scene), kSheetCellWidth, kSheetCellHeight));

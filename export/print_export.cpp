@@ -1,20 +1,20 @@
 #include "export/print_export.h"
 
 #include "export/box_drawing.h"
-#include "export/capture_frame.h"
 #include "export/captions.h"
+#include "export/capture_frame.h"
 #include "export/export_texts.h"
 #include "export/print_layout.h"
 #include "export/printed_page.h"
 #include "export/series_turn.h"
-#include "model/messages.h"
+#include "model/model_texts.h"
 #include "view/render_scene.h"
 
 namespace morvane::exporting {
 
 namespace {
 
-constexpr SeriesTexts kPrintTexts{texts::SeriesPrintProgress, texts::SeriesPrintStopped};
+constexpr SeriesTexts kPrintTexts{export_texts::SeriesPrintProgress, export_texts::SeriesPrintStopped};
 constexpr QPoint kPageCaptionPlace{8, 8};
 
 QRect ToQRect(const PixelBox& box) { return QRect(box.Left, box.Top, box.Width(), box.Height()); }
@@ -30,7 +30,7 @@ QImage AsTheDriveDrewIt(const ExportScene& scene) {
 ExportOutcome Finished(PrintedPage& page, ExportOutcome outcome, const Session& document) {
   if (!page.Finish()) {
     outcome.Status = ExportStatus::WriteFailed;
-    outcome.Messages.push_back(document.Text(messages::WriteFailed));
+    outcome.Messages.push_back(document.Text(model_texts::WriteFailed));
   }
   return outcome;
 }
@@ -54,7 +54,7 @@ ExportOutcome PrintSeries(ExportScene& scene, QPrinter& printer, ExportProgress&
   if (!page.Started()) {
     return WriteOutcome(false, scene.Document);
   }
-  const ShownProgress shown(progress, texts::SeriesPrintCaption, texts::SeriesPrintLabel);
+  const ShownProgress shown(progress, export_texts::SeriesPrintCaption, export_texts::SeriesPrintLabel);
   const SeriesPrintLayout layout = PortraitSeriesLayout(page.Width(), page.Height());
   ExportOutcome outcome = TurnThroughSeries(scene.Document, progress, kPrintTexts, [&](int i) {
     const SeriesCell cell = PrintCellAt(layout, i);
@@ -63,7 +63,7 @@ ExportOutcome PrintSeries(ExportScene& scene, QPrinter& printer, ExportProgress&
   });
   if (outcome.Status == ExportStatus::Done) {
     DrawCaption(page.Painter(), scene.CaptionName, kPageCaptionPlace, kPrintCaptionPoints, page.Dpi());
-    progress.Note(texts::SeriesPrintFinishing);
+    progress.Note(export_texts::SeriesPrintFinishing);
   }
   return Finished(page, std::move(outcome), scene.Document);
 }

@@ -58,10 +58,10 @@ TformArea::TformArea(Language language, QWidget* parent) : QDialog(parent) {
 }
 
 void TformArea::Build(Language language) {
-  setWindowTitle(TextOf(texts::AreaCaption, language));
+  setWindowTitle(TextOf(export_texts::AreaCaption, language));
   setFixedSize(kClientWidth, kClientHeight);
 
-  auto* label = new QLabel(TextOf(texts::AreaInstruction, language), this);
+  auto* label = new QLabel(TextOf(export_texts::AreaInstruction, language), this);
   label->setObjectName("Label1");
   label->setGeometry(9, 4, kPreviewWidth, 16);
 
@@ -74,21 +74,21 @@ void TformArea::Build(Language language) {
   shapeArea_->setObjectName("shapeArea");
   shapeArea_->installEventFilter(this);
 
-  connect(AddButton(this, "btnAll", TextOf(texts::AreaAll, language), {9, 268, 75, 24}), &QPushButton::clicked, this,
-          &TformArea::SelectAll);
-  connect(AddButton(this, "btnClr", TextOf(texts::AreaClear, language), {90, 268, 75, 24}), &QPushButton::clicked, this,
-          &TformArea::ClearSelection);
+  connect(AddButton(this, "btnAll", TextOf(export_texts::AreaAll, language), {9, 268, 75, 24}), &QPushButton::clicked,
+          this, &TformArea::SelectAll);
+  connect(AddButton(this, "btnClr", TextOf(export_texts::AreaClear, language), {90, 268, 75, 24}),
+          &QPushButton::clicked, this, &TformArea::ClearSelection);
 
-  chkRenzoku_ = new QCheckBox(TextOf(texts::AreaSeries, language), this);
+  chkRenzoku_ = new QCheckBox(TextOf(export_texts::AreaSeries, language), this);
   chkRenzoku_->setObjectName("chkRenzoku");
   chkRenzoku_->setGeometry(176, 270, 154, 20);
 
-  btnOK_ = AddButton(this, "btnOK", TextOf(texts::AreaOk, language), {173, 296, 75, 24});
+  btnOK_ = AddButton(this, "btnOK", TextOf(export_texts::AreaOk, language), {173, 296, 75, 24});
   btnOK_->setDefault(true);
   btnOK_->setEnabled(false);
   connect(btnOK_, &QPushButton::clicked, this, &TformArea::Confirm);
-  connect(AddButton(this, "btnCancel", TextOf(texts::AreaCancel, language), {254, 296, 75, 24}), &QPushButton::clicked,
-          this, &TformArea::reject);
+  connect(AddButton(this, "btnCancel", TextOf(export_texts::AreaCancel, language), {254, 296, 75, 24}),
+          &QPushButton::clicked, this, &TformArea::reject);
 }
 
 void TformArea::Prepare(const QImage& canvas, bool offerSeries) {

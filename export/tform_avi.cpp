@@ -33,8 +33,8 @@ TformAVI::TformAVI(Language language, QWidget* parent)
   progressAVI_->setRange(0, 100);
   progressAVI_->setTextVisible(false);
 
-  SetCaption(texts::ProgressCaption);
-  SetLabel(texts::ProgressLabel);
+  SetCaption(export_texts::ProgressCaption);
+  SetLabel(export_texts::ProgressLabel);
 }
 
 void TformAVI::SetCaption(const Message& caption) { setWindowTitle(TextOf(caption, language_)); }

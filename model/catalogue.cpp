@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/messages.h"
-#include "model/part_kind.h"
+#include "model/model_texts.h"
 #include "model/part_frame.h"
+#include "model/part_kind.h"
 #include "model/slot_range.h"
 
 namespace morvane {
@@ -125,7 +125,7 @@ double SnapToGrid(double p) { return std::trunc((p + 5) / 10) * 10; }
 
 std::optional<Message> CreatePart(ModelState& model, int32_t kind, double x, double y) {
   if (model.PartCount >= kMaxParts) {
-    return messages::PartsFull;
+    return model_texts::PartsFull;
   }
   const int index = model.PartCount;
   PartRecord part;
@@ -270,7 +270,7 @@ namespace {
 
 std::optional<Message> DropPin(ModelState& model, int32_t kind, double x, double y) {
   if (PinStateAt(model, x, y)) {
-    return messages::PinAlreadyThere;
+    return model_texts::PinAlreadyThere;
   }
   Placement result = Placement::NoHole;
   if (kind == KoteiPin) {
@@ -278,31 +278,31 @@ std::optional<Message> DropPin(ModelState& model, int32_t kind, double x, double
   } else {
     const int holes = CountHolesAt(model, x, y);
     if (holes > 2) {
-      return messages::ThreeOrMoreParts;
+      return model_texts::ThreeOrMoreParts;
     }
     if (holes == 1) {
-      return messages::MovablePinNeedsTwo;
+      return model_texts::MovablePinNeedsTwo;
     }
     if (holes == 2) {
       result = AppendPins(model, PinStatus::Movable, x, y);
     }
   }
   if (result == Placement::SlotsFull) {
-    return messages::PinAlreadyThere;
+    return model_texts::PinAlreadyThere;
   }
   return std::nullopt;
 }
 
 std::optional<Message> DropPen(ModelState& model, int32_t kind, double x, double y) {
   if (PenColourAt(model, x, y)) {
-    return messages::PenAlreadyThere;
+    return model_texts::PenAlreadyThere;
   }
   const Placement result = AppendPens(model, kind, x, y);
   if (result == Placement::Placed) {
     model.PenPlaced[PenColourIndex(kind)] = true;
   }
   if (result == Placement::SlotsFull) {
-    return messages::PinAlreadyThere;
+    return model_texts::PinAlreadyThere;
   }
   return std::nullopt;
 }

@@ -1,13 +1,12 @@
 #include <string>
 
 #include "model/model_file.h"
+#include "model/model_texts.h"
 
 namespace morvane {
 
 namespace {
 
-constexpr std::string_view kEnglishNewName = "NewData";
-constexpr std::string_view kJapaneseNewName = "新規";
 // Characters, not bytes: a remembered name may end in Japanese letters.
 constexpr int kExtensionCharacters = 4;
 
@@ -53,7 +52,7 @@ std::string ProposeFileName(const DocumentNames& names, std::string_view extensi
   if (!names.LastModelName.empty()) {
     return WithoutLastCharacters(names.LastModelName, kExtensionCharacters);
   }
-  const std::string base(language == Language::Japanese ? kJapaneseNewName : kEnglishNewName);
+  const std::string base(TextFor(model_texts::NewName, language));
   std::string name = base;
   for (int n = 1; fileExists(InFolder(names.LastModelFolder, name + std::string(extension))); ++n) {
     name = base + "(" + std::to_string(n) + ")";

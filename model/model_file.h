@@ -48,7 +48,7 @@ ReadResult ReadModelFile(const std::string& path, ModelState& model);
 std::optional<Message> WriteModelFile(const std::string& path, const ModelState& model);
 
 // The name the save dialog proposes: the last model's name, or the first of
-// "NewData", "NewData(1)", ... (Japanese "新規", "新規(1)", ...) for which no
+// "NewData", "NewData(1)", ... (NewName of model_texts.h) for which no
 // file with that extension exists in the folder.
 std::string ProposeFileName(const DocumentNames& names, std::string_view extension, Language language,
                             const std::function<bool(const std::string&)>& fileExists);

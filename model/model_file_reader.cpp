@@ -1,10 +1,10 @@
 #include <memory>
 
 #include "model/file_io.h"
-#include "model/messages.h"
 #include "model/model_consistency.h"
 #include "model/model_file.h"
 #include "model/model_file_layout.h"
+#include "model/model_texts.h"
 #include "model/number_format.h"
 
 namespace morvane {
@@ -119,7 +119,7 @@ ReadResult ParseModelText(std::string_view text, ModelState& model) {
   const auto parsed = std::make_unique<ModelState>();
   LineReader lines(text);
   if (!WalkModel(*parsed, lines) || !lines.OnlyBlankLinesLeft() || !IsConsistentModel(*parsed)) {
-    return {ReadStatus::Broken, messages::FileBroken};
+    return {ReadStatus::Broken, model_texts::FileBroken};
   }
   model = *parsed;
   // The program sets the track bar here, not the user: the drive must not act.
@@ -130,7 +130,7 @@ ReadResult ParseModelText(std::string_view text, ModelState& model) {
 ReadResult ReadModelFile(const std::string& path, ModelState& model) {
   const std::optional<std::string> text = ReadWholeFile(path, kLargestModelFile);
   if (!text) {
-    return {ReadStatus::Unreadable, messages::ReadFailed};
+    return {ReadStatus::Unreadable, model_texts::ReadFailed};
   }
   return ParseModelText(*text, model);
 }

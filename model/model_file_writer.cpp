@@ -1,10 +1,10 @@
 #include <string>
 
-#include "model/output_file.h"
-#include "model/messages.h"
 #include "model/model_file.h"
 #include "model/model_file_layout.h"
+#include "model/model_texts.h"
 #include "model/number_format.h"
+#include "model/output_file.h"
 
 namespace morvane {
 
@@ -56,7 +56,7 @@ std::optional<std::string> FormatModelText(const ModelState& model) {
 std::optional<Message> WriteModelFile(const std::string& path, const ModelState& model) {
   const std::optional<std::string> text = FormatModelText(model);
   if (!text || !WriteWholeFile(path, *text)) {
-    return messages::WriteFailed;
+    return model_texts::WriteFailed;
   }
   return std::nullopt;
 }

@@ -6,10 +6,10 @@
 #include <cstddef>
 
 #include "model/catalogue.h"
-#include "model/messages.h"
+#include "model/model_texts.h"
 #include "model/part_kind.h"
-#include "session/edit_messages.h"
 #include "session/session.h"
+#include "session/session_texts.h"
 
 namespace morvane {
 
@@ -17,10 +17,10 @@ namespace {
 
 std::optional<Message> PressRefusal(const ModelState& model, int32_t kind) {
   if (model.HasPowerPart && IsPowerPart(kind)) {
-    return edit_messages::TwoPowerParts;
+    return session_texts::TwoPowerParts;
   }
   if (IsPenColour(kind) && model.PenPlaced[static_cast<size_t>(PenColourIndex(kind))]) {
-    return edit_messages::PenColourPlaced[PenColourIndex(kind)];
+    return session_texts::PenColourPlaced[PenColourIndex(kind)];
   }
   return std::nullopt;
 }
@@ -34,7 +34,7 @@ Reply Session::PressPalette(int32_t kind, double x, double y, bool leftButton) {
     return std::nullopt;
   }
   if (model_->PartCount >= kMaxParts) {
-    return Notice{Notice::Style::Plain, Text(messages::PartsFull)};
+    return Notice{Notice::Style::Plain, Text(model_texts::PartsFull)};
   }
   if (!leftButton) {
     return std::nullopt;

@@ -5,91 +5,70 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/catalogue.h"
 #include "model/number_format.h"
 #include "model/part_kind.h"
 #include "model/slot_range.h"
 #include "session/canvas_drag.h"
+#include "session/session_texts.h"
+#include "solver/log_line.h"
 
 namespace morvane {
 
 namespace {
 
-// English kind names end in a blank, as the window has always shown them.
+namespace texts = session_texts;
+
+std::string Filled(const Message& text, Language language, const std::vector<std::string>& values) {
+  return FillPlaceholders(TextFor(text, language), values);
+}
+
 std::string KindName(const PartRecord& part, Language language) {
-  const bool ja = language == Language::Japanese;
   const std::string length = std::to_string(RoundHalfEven(part.Size));
-  const auto pick = [&](const char* japanese, const char* english) { return std::string(ja ? japanese : english); };
-  switch (part.Kind) {
-    case DiskActive1: return pick("円盤（小）／動力付き", "Disc(Small) / with power ");
-    case DiskActive2: return pick("円盤（中）／動力付き", "Disc(Middle) / with power ");
-    case DiskActive3: return pick("円盤（大）／動力付き", "Disc(Big) / with power ");
-    case RodActive1: return ja ? "ロッド１ ／動力付き（L=" + length + "）" : "Rod1 / with power (L=" + length + ") ";
-    case RodActive2: return ja ? "ロッド２ ／動力付き（L=" + length + "）" : "Rod2 / with power (L=" + length + ") ";
-    case DiskPassive1: return pick("円盤（小）", "Disc(Small) ");
-    case DiskPassive2: return pick("円盤（中）", "Disc(Middle) ");
-    case DiskPassive3: return pick("円盤（大）", "Disc(Big) ");
-    case Triangle1: return pick("三角形（小）", "Triangle(Small) ");
-    case Triangle2: case Triangle3: return pick("三角形（大）", "Triangle(Big) ");
-    case Lgata1: return pick("Ｌ型（小）", "L Tppe(Small) ");
-    case Lgata2: return pick("Ｌ型（中）", "L Tppe(Middle) ");
-    case Lgata3: return pick("Ｌ型（大）", "L Tppe(Big) ");
-    case PistonActive: return pick("ピストン／動力付き", "Piston / with power ");
-    case PistonPassive: return pick("ピストン", "Piston ");
-    default: break;
+  for (const texts::KindText& kind : texts::KindNames) {
+    if (kind.Kind == part.Kind) {
+      return Filled(kind.Name, language, {length});
+    }
   }
   if (part.Kind >= RodPassive1 && part.Kind <= RodPassive6) {
-    return ja ? "ロッド（L=" + length + "）"
-              : "Rod" + std::to_string(part.Kind - RodPassive1 + 1) + " (L=" + length + ") ";
+    return Filled(texts::PlainRodName, language, {length, std::to_string(part.Kind - RodPassive1 + 1)});
   }
-  return pick("不明", "unknown ");
+  return std::string(TextFor(texts::UnknownKindName, language));
 }
 
 std::string PinText(std::optional<PinStatus> pin, Language language) {
   if (!pin) {
     return "";
   }
-  const bool fixed = *pin != PinStatus::Movable;
-  if (language == Language::Japanese) {
-    return fixed ? " 上の固定ピン" : " 上の可動ピン";
-  }
-  return fixed ? "The fixed pin " : "The movable pin ";
+  return std::string(TextFor(*pin != PinStatus::Movable ? texts::FixedPinOnPart : texts::MovablePinOnPart, language));
 }
 
 std::string PenText(std::optional<int32_t> pen, Language language) {
   if (!pen || !IsPenColour(*pen)) {
     return "";
   }
-  static const char* const japanese[] = {"　（黒ペンあり）", "　（赤ペンあり）", "　（青ペンあり）", "　（緑ペンあり）"};
-  static const char* const english[] = {"(with black pen) ", "(with red pen) ", "(with blue pen) ", "(with green pen) "};
-  const int colour = PenColourIndex(*pen);
-  return language == Language::Japanese ? japanese[colour] : english[colour];
+  return std::string(TextFor(texts::PenOnPart[PenColourIndex(*pen)], language));
 }
 
-std::string RangeText(int fixed, int movable, Language language) {
-  const auto pick = [&](const char* japanese, const char* english) {
-    return std::string(language == Language::Japanese ? japanese : english);
-  };
+const Message& RangeText(int fixed, int movable) {
   if (fixed >= 2) {
-    return pick("移動できない", "It cannot move");
+    return texts::HeldByTwoFixedPins;
   }
   if (fixed == 1 && movable == 0) {
-    return pick("固定ピンを中心とした円の範囲", "The range of the circle centering on a fixed pin");
+    return texts::TurnsAboutFixedPin;
   }
   if (fixed == 0 && movable == 1) {
-    return pick("可動ピンを中心とした円の範囲", "The range of the circle centering on a movable pin");
+    return texts::TurnsAboutMovablePin;
   }
   if (fixed == 0 && movable == 0) {
-    return pick("自由に移動できる", "It can move freely");
+    return texts::MovesFreely;
   }
   if (fixed == 1) {
-    return pick("固定ピンを中心にした円の範囲だが、可動ピンによって制限を受けることがある",
-                "Although it is the range of the circle centering on a fixed pin, a movable pin may receive "
-                "restriction");
+    return texts::TurnsAboutFixedPinWithinMovable;
   }
-  return pick("接続されている複数の可動ピンにより制限を受けることがある",
-              "Two or more movable pins connected may receive restriction");
+  return texts::HeldByMovablePins;
 }
 
 // Over the part's pins: how many other pin slots stand at each.
@@ -120,15 +99,15 @@ PartProperties DescribePart(const ModelState& model, int index, double x, double
   const Point shown = pin ? at : Point{part.X, part.Y};
   PartProperties p;
   p.Name = ja ? kind + pinText + penText : pinText + kind + penText;
-  p.Position = "（" + std::to_string(RoundHalfEven(shown.X)) + "，" + std::to_string(RoundHalfEven(shown.Y)) + "）";
-  p.Angle = FormatGeneral(part.Angle) + (ja ? " 度" : " degree");
-  p.Pins = ja ? "可動ピン=" + std::to_string(movable) + "個 ／ 固定ピン=" + std::to_string(fixed) + "個"
-              : "Movable pin=" + std::to_string(movable) + "pieces / Fixed pin=" + std::to_string(fixed) + "pieces";
-  p.Parts = std::to_string(ConnectedParts(model, part)) + (ja ? " 個" : " pieces");
-  p.Range = RangeText(fixed, movable, language);
-  p.Number = "Parts No.=" + std::to_string(index);
+  p.Position = Filled(texts::Position, language,
+                      {std::to_string(RoundHalfEven(shown.X)), std::to_string(RoundHalfEven(shown.Y))});
+  p.Angle = Filled(texts::Angle, language, {FormatGeneral(part.Angle)});
+  p.Pins = Filled(texts::PinCounts, language, {std::to_string(movable), std::to_string(fixed)});
+  p.Parts = Filled(texts::ConnectedParts, language, {std::to_string(ConnectedParts(model, part))});
+  p.Range = TextFor(RangeText(fixed, movable), language);
+  p.Number = Filled(texts::PartNumber, language, {std::to_string(index)});
   if (const int slot = PinSlotAt(part, at.X, at.Y); slot >= 0) {
-    p.Number += " / Pin No.=" + std::to_string(slot) + " / Pin Index=" + std::to_string(part.PinId[slot]);
+    p.Number += Filled(texts::PinNumber, language, {std::to_string(slot), std::to_string(part.PinId[slot])});
   }
   return p;
 }

@@ -7,14 +7,14 @@
 #include "model/catalogue.h"
 #include "model/part_kind.h"
 #include "model/slot_range.h"
-#include "session/edit_messages.h"
 #include "session/session.h"
+#include "session/session_texts.h"
 
 namespace morvane {
 
 namespace {
 
-namespace text = edit_messages;
+namespace text = session_texts;
 
 // Removes slot `slot` of the parallel arrays, moving the later slots up.
 template <typename Array>

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "model/messages.h"
 #include "model/model_file.h"
+#include "model/model_texts.h"
 #include "model/output_file.h"
 
 namespace morvane {
@@ -71,7 +71,7 @@ void Session::RememberFile(const std::string& path) { RememberFileName(names_, p
 Reply Session::Write(const std::string& path, const std::string& bytes) {
   RememberFileName(names_, path);
   if (!WriteWholeFile(path, bytes)) {
-    return Notice{Notice::Style::Plain, Text(messages::WriteFailed)};
+    return Notice{Notice::Style::Plain, Text(model_texts::WriteFailed)};
   }
   return std::nullopt;
 }
@@ -81,7 +81,7 @@ Reply Session::Save(const std::string& chosenPath) {
   const std::optional<std::string> text = FormatModelText(*model_);
   if (!text) {
     RememberFileName(names_, WithExtension(chosenPath, kModelExtension));
-    return Notice{Notice::Style::Plain, Text(messages::WriteFailed)};
+    return Notice{Notice::Style::Plain, Text(model_texts::WriteFailed)};
   }
   return Write(WithExtension(chosenPath, kModelExtension), *text);
 }

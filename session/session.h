@@ -89,7 +89,7 @@ class Session {
   void Undo();
   void Redo();
   void ReturnToPlacement();
-  // After the user confirmed messages::ConfirmClearAll.
+  // After the user confirmed model_texts::ConfirmClearAll.
   void ClearAll();
   // Every part by one grid step (dx, dy of -10, 0 or 10), recorded as an edit.
   void MoveAll(double dx, double dy);

@@ -18,11 +18,11 @@
 #include "model/part_kind.h"
 #include "solver/geometry.h"
 #include "solver/log_line.h"
-#include "solver/solver_messages.h"
+#include "solver/solver_texts.h"
 
 namespace morvane {
 
-namespace text = solver_messages;
+namespace text = solver_texts;
 
 namespace {
 

@@ -25,12 +25,12 @@
 
 #include "model/part_kind.h"
 #include "solver/rigid_placement.h"
-#include "solver/solver_messages.h"
 #include "solver/solver_steps.h"
+#include "solver/solver_texts.h"
 
 namespace morvane::solver_steps {
 
-namespace text = solver_messages;
+namespace text = solver_texts;
 
 namespace {
 

@@ -16,8 +16,8 @@
 
 #include "model/part_kind.h"
 #include "solver/rigid_placement.h"
-#include "solver/solver_messages.h"
 #include "solver/solver_steps.h"
+#include "solver/solver_texts.h"
 
 namespace morvane {
 
@@ -27,7 +27,7 @@ using solver_steps::PinMove;
 using solver_steps::kGreatestStroke;
 using solver_steps::kLeastStroke;
 using solver_steps::Refuse;
-namespace text = solver_messages;
+namespace text = solver_texts;
 
 namespace {
 

@@ -6,12 +6,12 @@
 // for each other part on it, each as a trial of the journal so that an
 // undecided one can be undone.
 
-#include "solver/solver_messages.h"
 #include "solver/solver_steps.h"
+#include "solver/solver_texts.h"
 
 namespace morvane::solver_steps {
 
-namespace text = solver_messages;
+namespace text = solver_texts;
 
 namespace {
 

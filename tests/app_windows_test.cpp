@@ -11,10 +11,10 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "app/app_texts.h"
 #include "app/canvas_widget.h"
 #include "app/form_debug.h"
 #include "app/form_propaty.h"
-#include "app/ui_texts.h"
 #include "tests/app_commands_support.h"
 #include "tests/test_support.h"
 #include "view/qt_text.h"

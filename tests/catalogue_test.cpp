@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "tests/part_building.h"
 #include "model/catalogue.h"
-#include "model/messages.h"
-#include "model/part_kind.h"
+#include "model/model_texts.h"
 #include "model/part_frame.h"
+#include "model/part_kind.h"
+#include "tests/part_building.h"
 
 namespace morvane {
 namespace {
@@ -57,7 +57,7 @@ TEST(Catalogue, EveryKindGetsItsSizeAxleAndHoleCountAndFortyNineFit) {
   for (int i = 0; i < kMaxParts; ++i) {
     ASSERT_FALSE(CreatePart(*model, RodPassive1, 10 * i, 0));
   }
-  EXPECT_EQ(CreatePart(*model, RodPassive1, 0, 0), messages::PartsFull);
+  EXPECT_EQ(CreatePart(*model, RodPassive1, 0, 0), model_texts::PartsFull);
   EXPECT_EQ(model->PartCount, kMaxParts);
 }
 
@@ -84,27 +84,27 @@ TEST(Catalogue, JoiningRulesAndTheirMessages) {
   EXPECT_EQ(model->PartTable[rod].PinId[0], 101);
   EXPECT_EQ(model->PartTable[rod].PinState[0], PinStatus::Movable);
 
-  EXPECT_EQ(DropPinOrPen(*model, Hatome, 240, 200), messages::PinAlreadyThere);
-  EXPECT_EQ(DropPinOrPen(*model, KoteiPin, 200, 200), messages::PinAlreadyThere);
+  EXPECT_EQ(DropPinOrPen(*model, Hatome, 240, 200), model_texts::PinAlreadyThere);
+  EXPECT_EQ(DropPinOrPen(*model, KoteiPin, 200, 200), model_texts::PinAlreadyThere);
   // A fixed pin never goes into a disk; on a lone rod hole it anchors the rod.
   EXPECT_FALSE(DropPinOrPen(*model, KoteiPin, 200, 170));
   EXPECT_EQ(model->PartTable[disk].PinCount, 2);
   EXPECT_FALSE(DropPinOrPen(*model, KoteiPin, 400, 200));
   EXPECT_EQ(model->PartTable[rod].PinCount, 2);
   EXPECT_EQ(model->PartTable[rod].PinState[1], PinStatus::Fixed);
-  EXPECT_EQ(DropPinOrPen(*model, Hatome, 380, 200), messages::MovablePinNeedsTwo);
+  EXPECT_EQ(DropPinOrPen(*model, Hatome, 380, 200), model_texts::MovablePinNeedsTwo);
   EXPECT_FALSE(DropPinOrPen(*model, Hatome, 700, 700));
 
   AddPart(*model, RodPassive2, 260, 200);
-  EXPECT_EQ(DropPinOrPen(*model, Hatome, 260, 200), messages::ThreeOrMoreParts);
+  EXPECT_EQ(DropPinOrPen(*model, Hatome, 260, 200), model_texts::ThreeOrMoreParts);
   const int lgata = AddPart(*model, Lgata1, 600, 600);
-  EXPECT_EQ(DropPinOrPen(*model, Hatome, 600, 600), messages::MovablePinNeedsTwo);
+  EXPECT_EQ(DropPinOrPen(*model, Hatome, 600, 600), model_texts::MovablePinNeedsTwo);
   EXPECT_EQ(model->PartTable[lgata].PinCount, 0);
 
   EXPECT_FALSE(DropPinOrPen(*model, PenRed, 300, 200));
   EXPECT_TRUE(model->PenPlaced[1]);
   EXPECT_EQ(PenColourAt(*model, 300, 200), PenRed);
-  EXPECT_EQ(DropPinOrPen(*model, PenBlue, 300, 200), messages::PenAlreadyThere);
+  EXPECT_EQ(DropPinOrPen(*model, PenBlue, 300, 200), model_texts::PenAlreadyThere);
   EXPECT_EQ(PinStateAt(*model, 400.4, 199.6), PinStatus::Fixed);
   EXPECT_EQ(PinIdAt(*model, rod, 240, 200), 101);
   EXPECT_EQ(PinIdAt(*model, rod, 250, 200), -1);
@@ -121,13 +121,13 @@ TEST(Catalogue, FullSlotsRefuseAPlacementAndWriteNothing) {
   const int nextPin = model->NextPinId;
   const PartRecord before = model->PartTable[triangle];
   EXPECT_EQ(DropPinOrPen(*model, KoteiPin, 300 + holes.Holes[21].X, 700 + holes.Holes[21].Y),
-            messages::PinAlreadyThere);
+            model_texts::PinAlreadyThere);
   EXPECT_EQ(model->NextPinId, nextPin);
   EXPECT_EQ(model->PartTable[triangle], before);
 
   model->PartTable[triangle].PenCount = kPenSlots;
   EXPECT_EQ(DropPinOrPen(*model, PenGreen, 300 + holes.Holes[22].X, 700 + holes.Holes[22].Y),
-            messages::PinAlreadyThere);
+            model_texts::PinAlreadyThere);
   EXPECT_FALSE(model->PenPlaced[3]);
 }
 

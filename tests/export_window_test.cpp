@@ -148,7 +148,7 @@ TEST(ExportWindows, ProgressRepaintsEachPercentageAtOnce) {
   PaintCounter barPaints, labelPaints;
   bar->installEventFilter(&barPaints);
   Find(window, "lblAVI")->installEventFilter(&labelPaints);
-  window.SetProgress(texts::MpegProgress, 42);
+  window.SetProgress(export_texts::MpegProgress, 42);
   EXPECT_EQ(Text(window, "lblAVI"), "Under an MPEG movie file output...  [  42 percent done ]");
   EXPECT_EQ(bar->value(), 42);
   EXPECT_EQ(bar->maximum(), 100);

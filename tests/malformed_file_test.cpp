@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "model/messages.h"
 #include "model/model_file.h"
+#include "model/model_texts.h"
 #include "tests/test_support.h"
 
 namespace morvane {
@@ -35,7 +35,7 @@ TEST(MalformedFiles, EachIsRefusedAndTheLoadedModelKept) {
     std::memcpy(static_cast<void*>(model.get()), before.data(), before.size());
     const ReadResult result = ReadModelFile(entry.path().string(), *model);
     EXPECT_EQ(result.Status, ReadStatus::Broken) << entry.path().filename();
-    EXPECT_EQ(result.Error, messages::FileBroken) << entry.path().filename();
+    EXPECT_EQ(result.Error, model_texts::FileBroken) << entry.path().filename();
     EXPECT_TRUE(BytesOf(*model) == before) << entry.path().filename() << " changed the model";
   }
   EXPECT_GE(files, 20);

@@ -7,10 +7,10 @@
 #include <fstream>
 #include <regex>
 
-#include "tests/part_building.h"
 #include "model/catalogue.h"
-#include "model/messages.h"
+#include "model/model_texts.h"
 #include "model/part_kind.h"
+#include "tests/part_building.h"
 #include "tests/test_support.h"
 
 namespace morvane {
@@ -158,7 +158,7 @@ TEST(ModelFile, UnreadableFileLeavesModelAlone) {
   for (const fs::path& path : {folder / "missing.mvd", folder / ""}) {
     const ReadResult result = ReadModelFile(path.string(), *model);
     EXPECT_EQ(result.Status, ReadStatus::Unreadable) << path;
-    EXPECT_EQ(result.Error, messages::ReadFailed);
+    EXPECT_EQ(result.Error, model_texts::ReadFailed);
   }
   EXPECT_EQ(FormatModelText(*model), before);
 }
@@ -173,11 +173,11 @@ TEST(ModelFile, FailedWriteKeepsWhatWasThereAndLeavesNoTemporary) {
   WriteBytes(folder / "plain", "x");
 
   for (const fs::path& target : {folder / "folder.mvd", folder / "plain" / "model.mvd", folder / "none" / "m.mvd"}) {
-    EXPECT_EQ(WriteModelFile(target.string(), *model), messages::WriteFailed) << target;
+    EXPECT_EQ(WriteModelFile(target.string(), *model), model_texts::WriteFailed) << target;
   }
   {
     const FileSizeLimit limit(100);
-    EXPECT_EQ(WriteModelFile(old.string(), *model), messages::WriteFailed);
+    EXPECT_EQ(WriteModelFile(old.string(), *model), model_texts::WriteFailed);
   }
   EXPECT_EQ(ReadWholeFile(old), "old content");
   EXPECT_EQ(ReadWholeFile(folder / "folder.mvd" / "inside"), "x");

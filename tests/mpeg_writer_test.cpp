@@ -11,6 +11,7 @@
 #include <tuple>
 #include <utility>
 
+#include "codecs/codecs_texts.h"
 #include "codecs/mpeg/mpeg_block.h"
 #include "codecs/mpeg/mpeg_motion.h"
 #include "codecs/mpeg/mpeg_tables.h"
@@ -180,14 +181,14 @@ TEST(MpegWriter, RefusalsLeaveNoTrace) {
   TMpeg mpeg;
   for (const auto& [width, height, rate, quantiser] :
        {std::tuple{0, 48, 1, 4}, {4096, 48, 1, 4}, {64, 0, 1, 4}, {64, 48, 1, 32}, {64, 48, 1, 0}, {64, 48, 9, 4}}) {
-    EXPECT_EQ(mpeg.Init(width, height, out.Sink(), rate, 0, quantiser).Error(), kInitFailedText)
+    EXPECT_EQ(mpeg.Init(width, height, out.Sink(), rate, 0, quantiser).Error(), codecs_texts::MpegInitFailed)
         << width << "x" << height << ", rate " << rate << ", quantiser " << quantiser;
   }
-  EXPECT_EQ(mpeg.Init(64, 48, nullptr, 1, 0, 4).Error(), kInitFailedText);
-  EXPECT_EQ(mpeg.AddIntraFrame(picture.Frame()).Error(), kNotInitialisedText);
-  EXPECT_EQ(mpeg.RepeatFrame(1).Error(), kNotInitialisedText);
+  EXPECT_EQ(mpeg.Init(64, 48, nullptr, 1, 0, 4).Error(), codecs_texts::MpegInitFailed);
+  EXPECT_EQ(mpeg.AddIntraFrame(picture.Frame()).Error(), codecs_texts::MpegNotInitialised);
+  EXPECT_EQ(mpeg.RepeatFrame(1).Error(), codecs_texts::MpegNotInitialised);
   ASSERT_TRUE(mpeg.Init(4095, 48, out.Sink(), 8, 0, 31).Ok()) << "the largest values are accepted";
-  EXPECT_EQ(mpeg.Init(64, 48, out.Sink(), 1, 0, 4).Error(), kInitFailedText);
+  EXPECT_EQ(mpeg.Init(64, 48, out.Sink(), 1, 0, 4).Error(), codecs_texts::MpegInitFailed);
   ASSERT_TRUE(mpeg.Finish().Ok());
 
   // The same two pictures, with and without refused ones between them; the
@@ -198,9 +199,9 @@ TEST(MpegWriter, RefusalsLeaveNoTrace) {
     EXPECT_TRUE(writer.Init(64, 48, stream.Sink(), 1, kMovieThreshold, kMovieQuantiser).Ok());
     EXPECT_TRUE(writer.AddIntraFrame(picture.Frame()).Ok());
     if (refusals) {
-      EXPECT_EQ(writer.AddPredictedFrame(RgbImage(65, 48).Frame()).Error(), kDifferentSizeText);
-      EXPECT_EQ(writer.AddIntraFrame(RgbImage(64, 47).Frame()).Error(), kDifferentSizeText);
-      EXPECT_EQ(writer.AddPredictedFrame({64, 48, 128, 2, moved.Row(0)}).Error(), kPixelFormatText);
+      EXPECT_EQ(writer.AddPredictedFrame(RgbImage(65, 48).Frame()).Error(), codecs_texts::MpegDifferentSize);
+      EXPECT_EQ(writer.AddIntraFrame(RgbImage(64, 47).Frame()).Error(), codecs_texts::MpegDifferentSize);
+      EXPECT_EQ(writer.AddPredictedFrame({64, 48, 128, 2, moved.Row(0)}).Error(), codecs_texts::MpegPixelFormat);
     }
     EXPECT_TRUE(writer.AddPredictedFrame(refusals ? Padded(moved).Frame : moved.Frame()).Ok());
     EXPECT_TRUE(writer.Finish().Ok());
@@ -220,7 +221,7 @@ TEST(MpegWriter, FailedWritesAreReported) {
     EXPECT_TRUE(mpeg.Init(320, 240, out.Sink(), 1, kMovieThreshold, kMovieQuantiser).Ok());
     for (const RgbImage& frame : frames) {
       const MpegResult added = mpeg.AddIntraFrame(frame.Frame());
-      EXPECT_TRUE(added.Ok() || added.Error() == kWriteFailedText) << added.Error();
+      EXPECT_TRUE(added.Ok() || added.Error() == codecs_texts::MpegWriteFailed) << added.Error();
       EXPECT_EQ(added.Ok(), out.Calls.size() < out.FailOn || out.FailOn == 0);
     }
     return mpeg.Finish();
@@ -232,7 +233,7 @@ TEST(MpegWriter, FailedWritesAreReported) {
   for (size_t failOn : {size_t{2}, whole.Calls.size()}) {
     Capture out;
     out.FailOn = failOn;
-    EXPECT_EQ(encode(out).Error(), kWriteFailedText) << "failing on call " << failOn;
+    EXPECT_EQ(encode(out).Error(), codecs_texts::MpegWriteFailed) << "failing on call " << failOn;
     EXPECT_EQ(out.Calls.size(), failOn) << "nothing is handed over after a failure";
   }
   for (size_t i = 0; i + 1 < whole.Calls.size(); ++i) {
@@ -417,9 +418,10 @@ TEST(MpegWriter, MotionSearchFindsTheFirstCheapestDisplacementInside) {
 
 TEST(MpegWriter, BlockCoderRefusesWhatItCannotCode) {
   Capture out;
+  using codecs_texts::MpegDcDifference, codecs_texts::MpegEscapeLevel;
   for (const auto& [dc, ac, error] : {std::tuple{255, 255, std::string_view()}, {-255, -255, {}},
-                                      {256, 0, kDcDifferenceText}, {-256, 0, kDcDifferenceText},
-                                      {0, 256, kEscapeLevelText}, {0, -256, kEscapeLevelText}}) {
+                                      {256, 0, MpegDcDifference}, {-256, 0, MpegDcDifference},
+                                      {0, 256, MpegEscapeLevel}, {0, -256, MpegEscapeLevel}}) {
     TMpegStream stream(out.Sink());
     Levels levels{};
     levels[0] = Predictors::kDcReset + dc;

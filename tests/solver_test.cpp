@@ -7,7 +7,7 @@
 
 #include "model/part_kind.h"
 #include "solver/auto_rotation.h"
-#include "solver/solver_messages.h"
+#include "solver/solver_texts.h"
 #include "tests/linkage_building.h"
 #include "tests/solver_fixture.h"
 
@@ -15,7 +15,7 @@ namespace morvane {
 namespace {
 
 using namespace testing;
-namespace text = solver_messages;
+namespace text = solver_texts;
 
 // Examples with a crank hold the power disk (axle O, crank pin A), then the
 // coupler from A to the joint B, then a rocker from B to its pivot D or a piston.

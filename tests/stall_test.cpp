@@ -7,7 +7,7 @@
 #include <string>
 
 #include "model/part_kind.h"
-#include "solver/solver_messages.h"
+#include "solver/solver_texts.h"
 #include "tests/solver_fixture.h"
 
 namespace morvane {
@@ -21,7 +21,7 @@ TEST(Stall, PropagationThatSkipsEverySlotEndsUndecided) {
   Rig f{MakePart(RodPassive1, 330, 100, {{101, 1}}),
         MakePart(PistonPassive, 0, 100, {{101, 1, 240}, {102, 0, 260}}, 90)};
   EXPECT_EQ(SolveMove(f.Solver, 0, 101, 1, 330, 100, 340, 100), kMoveUndecided);
-  EXPECT_EQ(f.Solver.MoveRefusalText, solver_messages::Undecided);
+  EXPECT_EQ(f.Solver.MoveRefusalText, solver_texts::Undecided);
   EXPECT_TRUE(f.Logged("   Movement is impossible"));
 }
 
@@ -33,7 +33,7 @@ TEST(Stall, DriveWhoseDrivenPinsJoinNothingIsRefused) {
   const DriveResult result = rig.Step(40);
   EXPECT_EQ(result.Status, DriveStatus::Refused);
   EXPECT_EQ(result.Code, kMoveUndecided);
-  EXPECT_EQ(result.RefusalText, solver_messages::Undecided);
+  EXPECT_EQ(result.RefusalText, solver_texts::Undecided);
 }
 
 // A power piston at its full stroke, with a free crank-rocker on its first pin
@@ -49,7 +49,7 @@ TEST(Stall, PowerPistonWithOneFreeAndOneStuckPinIsRefused) {
   const Table before = m.PartTable;
   const DriveResult result = rig.Step(1810);
   EXPECT_EQ(result.Status, DriveStatus::Refused);
-  EXPECT_EQ(result.RefusalText, solver_messages::RodLength);
+  EXPECT_EQ(result.RefusalText, solver_texts::RodLength);
   EXPECT_EQ(m.PartTable, before);
   // The free pin completes on every pass it can; each failure of either pin
   // advances the piston, 91 times at this speed, and the 92nd refuses.

@@ -5,6 +5,7 @@
 
 #include "codecs/avi/avi_layout.h"
 #include "codecs/avi/dib_frame.h"
+#include "codecs/codecs_texts.h"
 #include "model/output_file.h"
 
 namespace morvane {
@@ -13,10 +14,6 @@ namespace {
 
 constexpr int kMinFrameRate = 1;
 constexpr int kMaxFrameRate = 30;
-
-// The writer's messages exist in Japanese only.
-constexpr std::string_view kFileNotCreated = "ＡＶＩファイルを作成できませんでした.";
-constexpr std::string_view kStreamNotCreated = "映像ストリームを作成できませんでした.";
 
 }  // namespace
 
@@ -56,11 +53,11 @@ bool AviWriter::Open() {
   recording->Format = {width_, height_, bitDepth_, frameRate_};
   recording->FrameLimit = FramesThatFit(recording->Format);
   if (recording->FrameLimit == 0) {
-    return Fail(kStreamNotCreated);
+    return Fail(codecs_texts::AviStreamNotCreated);
   }
   recording->File = OutputFile::Open(fileName_);
   if (!recording->File || !recording->File->Write(AviHeader(recording->Format, 0))) {
-    return Fail(kFileNotCreated);
+    return Fail(codecs_texts::AviFileNotCreated);
   }
   const std::string chunkHeader = FrameChunkHeader(recording->Format);
   recording->Chunk.assign(chunkHeader.size() + FrameBytes(recording->Format), 0);
@@ -75,12 +72,12 @@ bool AviWriter::AddFrame(const RgbFrame& frame) {
   }
   Recording& r = *recording_;
   if (r.FrameCount == r.FrameLimit) {
-    return Fail(kFileNotCreated);
+    return Fail(codecs_texts::AviFileNotCreated);
   }
   const size_t headerBytes = r.Chunk.size() - FrameBytes(r.Format);
   DrawDibFrame(frame, r.Format, r.Chunk.data() + headerBytes);
   if (!r.File->Write(r.Chunk.data(), r.Chunk.size())) {
-    return Fail(kFileNotCreated);
+    return Fail(codecs_texts::AviFileNotCreated);
   }
   ++r.FrameCount;
   return true;
@@ -96,7 +93,7 @@ bool AviWriter::Close() {
   const std::string header = AviHeader(format, recording->FrameCount);
   if (!file.Write(AviIndex(format, recording->FrameCount)) || !file.WriteAt(0, header.data(), header.size()) ||
       !file.Commit()) {
-    errorText_ = kFileNotCreated;
+    errorText_ = codecs_texts::AviFileNotCreated;
     return false;
   }
   return true;

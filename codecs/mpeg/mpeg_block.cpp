@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "codecs/codecs_texts.h"
 #include "codecs/mpeg/mpeg_tables.h"
 
 namespace morvane::mpeg {
@@ -62,7 +63,7 @@ int Quantised(int coefficient, const Divisor& divisor) {
 
 MpegResult PutDcDifference(TMpegStream& stream, int difference, Component component) {
   if (std::abs(difference) > kLargestDcDifference) {
-    return MpegResult::Failure(kDcDifferenceText);
+    return MpegResult::Failure(codecs_texts::MpegDcDifference);
   }
   const int size = std::bit_width(static_cast<unsigned>(std::abs(difference)));
   stream.PutCode(component == Component::Luminance ? kDcSizeLuminance[size] : kDcSizeChrominance[size]);
@@ -78,7 +79,7 @@ MpegResult PutDcDifference(TMpegStream& stream, int difference, Component compon
 MpegResult PutRunLevel(TMpegStream& stream, int run, int level) {
   const int magnitude = std::abs(level);
   if (magnitude > kLargestLevel) {
-    return MpegResult::Failure(kEscapeLevelText);
+    return MpegResult::Failure(codecs_texts::MpegEscapeLevel);
   }
   const uint32_t sign = level < 0 ? 1 : 0;
   if (run <= kLongestCodedRun && magnitude <= kLargestCodedLevel && kRunLevelIndex[run][magnitude].Length > 0) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "codecs/codecs_texts.h"
 #include "codecs/mpeg/mpeg_block.h"
 #include "codecs/mpeg/mpeg_headers.h"
 #include "codecs/mpeg/mpeg_pictures.h"
@@ -22,7 +23,7 @@ MpegResult TMpeg::Init(int width, int height, MpegSink sink, int rateIndex, int 
   if (initialised_ || !sink || !InRange(width, 1, kLargestSize) || !InRange(height, 1, kLargestSize) ||
       !InRange(rateIndex, 0, static_cast<int>(kPicturesPerSecond.size()) - 1) ||
       !InRange(quantiser, 1, kLargestQuantiser)) {
-    return MpegResult::Failure(kInitFailedText);
+    return MpegResult::Failure(codecs_texts::MpegInitFailed);
   }
   current_.Resize(width, height);
   next_.Resize(width, height);
@@ -39,10 +40,10 @@ MpegResult TMpeg::Init(int width, int height, MpegSink sink, int rateIndex, int 
 
 MpegResult TMpeg::CheckReady() const {
   if (!initialised_) {
-    return MpegResult::Failure(kNotInitialisedText);
+    return MpegResult::Failure(codecs_texts::MpegNotInitialised);
   }
   if (stream_->Failed()) {
-    return MpegResult::Failure(kWriteFailedText);
+    return MpegResult::Failure(codecs_texts::MpegWriteFailed);
   }
   return {};
 }
@@ -52,10 +53,10 @@ MpegResult TMpeg::CheckFrame(const RgbFrame& frame) const {
     return ready;
   }
   if (frame.Width != current_.Y.Width || frame.Height != current_.Y.Height) {
-    return MpegResult::Failure(kDifferentSizeText);
+    return MpegResult::Failure(codecs_texts::MpegDifferentSize);
   }
   if (frame.PixelBytes != 3 && frame.PixelBytes != 4) {
-    return MpegResult::Failure(kPixelFormatText);
+    return MpegResult::Failure(codecs_texts::MpegPixelFormat);
   }
   return {};
 }
@@ -66,7 +67,7 @@ MpegResult TMpeg::Commit(const TMpegStream::Mark& mark, MpegResult encoded, int 
     return encoded;
   }
   picturesWritten_ += pictures;
-  return stream_->WriteWholeBuffers() ? MpegResult() : MpegResult::Failure(kWriteFailedText);
+  return stream_->WriteWholeBuffers() ? MpegResult() : MpegResult::Failure(codecs_texts::MpegWriteFailed);
 }
 
 MpegResult TMpeg::AddFrame(const RgbFrame& frame, bool intra) {
@@ -110,10 +111,10 @@ MpegResult TMpeg::Finish() {
   }
   initialised_ = false;
   if (stream_->Failed()) {
-    return MpegResult::Failure(kWriteFailedText);
+    return MpegResult::Failure(codecs_texts::MpegWriteFailed);
   }
   WriteSequenceEnd(*stream_);
-  return stream_->WriteAll() ? MpegResult() : MpegResult::Failure(kWriteFailedText);
+  return stream_->WriteAll() ? MpegResult() : MpegResult::Failure(codecs_texts::MpegWriteFailed);
 }
 
 }  // namespace morvane::mpeg

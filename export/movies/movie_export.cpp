@@ -7,9 +7,9 @@
 #include "export/capture_frame.h"
 #include "export/export_texts.h"
 #include "export/movies/movie_recorders.h"
-#include "export/movies/movie_texts.h"
+#include "export/movies/movies_texts.h"
 #include "export/series_turn.h"
-#include "model/messages.h"
+#include "model/model_texts.h"
 
 namespace morvane::exporting {
 
@@ -31,11 +31,11 @@ struct MoviePlan {
 MoviePlan PlanOf(MovieFormat format) {
   switch (format) {
     case MovieFormat::Mpeg:
-      return {kMovieTurn, texts::MpegLabel, {texts::MpegProgress, texts::MovieStopped}};
+      return {kMovieTurn, export_texts::MpegLabel, {export_texts::MpegProgress, movies_texts::MovieStopped}};
     case MovieFormat::Avi:
-      return {kMovieTurn, texts::AviLabel, {texts::AviProgress, texts::MovieStopped}};
+      return {kMovieTurn, export_texts::AviLabel, {export_texts::AviProgress, movies_texts::MovieStopped}};
     case MovieFormat::Gif:
-      return {kAnimationTurn, texts::GifLabel, {texts::GifProgress, texts::MovieStopped}};
+      return {kAnimationTurn, export_texts::GifLabel, {export_texts::GifProgress, movies_texts::MovieStopped}};
   }
   return {};
 }
@@ -60,8 +60,8 @@ class RecordingStep {
 ExportOutcome Interrupted(ExportOutcome outcome, const MovieRecorder& recorder, const Session& session) {
   const std::string reason = recorder.ErrorText();
   outcome.Status = ExportStatus::WriteFailed;
-  outcome.Messages.push_back(reason.empty() ? session.Text(messages::WriteFailed) : reason);
-  outcome.Messages.push_back(session.Text(texts::MovieInterrupted));
+  outcome.Messages.push_back(reason.empty() ? session.Text(model_texts::WriteFailed) : reason);
+  outcome.Messages.push_back(session.Text(movies_texts::MovieInterrupted));
   return outcome;
 }
 
@@ -79,7 +79,7 @@ RgbImage MovieFrame(const ExportScene& scene, int width, int height) {
 ExportOutcome SaveMovie(ExportScene& scene, const MovieKind& kind, const std::string& path, ExportProgress& progress) {
   Session& session = scene.Document;
   const MoviePlan plan = PlanOf(kind.Format);
-  const ShownProgress shown(progress, texts::MovieCaption, plan.Label);
+  const ShownProgress shown(progress, export_texts::MovieCaption, plan.Label);
   session.EraseLoci();
   const RecordingStep step(session);
   const std::unique_ptr<MovieRecorder> recorder = MakeMovieRecorder(kind, path);

@@ -3,8 +3,8 @@
 #include "model/message.h"
 
 // The movie save dialog and the ends of a recording. The progress window's
-// captions, labels and lines are with the other exports' in export_texts.h.
-namespace morvane::exporting::texts {
+// captions, labels and lines are with the other exports' in export/export_texts.h.
+namespace morvane::movies_texts {
 
 // Filters 1 to 6; the dialog's title is MovieCaption.
 inline constexpr Message MovieFilters{
@@ -18,4 +18,4 @@ inline constexpr Message MovieStopped{"ムービーの作成を中止します�
 // The file could not be written; the writer's reason is shown first.
 inline constexpr Message MovieInterrupted{"ムービーの作成を中断しました。", "Creation of a movie was interrupted."};
 
-}  // namespace morvane::exporting::texts
+}  // namespace morvane::movies_texts

@@ -38,6 +38,10 @@ struct UiTexts {
   // The save dialog of the progress log.
   std::string_view LogSaveTitle;
   std::string_view LogSaveFilter;
+  // The open and save dialogs of model files.
+  std::string_view ModelOpenTitle;
+  std::string_view ModelSaveTitle;
+  std::string_view ModelFilter;
 };
 
 const UiTexts& JapaneseTexts();

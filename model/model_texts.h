@@ -2,7 +2,7 @@
 
 #include "model/message.h"
 
-namespace morvane::messages {
+namespace morvane::model_texts {
 
 inline constexpr Message PartsFull{"これ以上の部品は配置できません。", "Parts cannot be arranged."};
 inline constexpr Message PinAlreadyThere{"すでにピンが配置されています。", "The pin is already arranged."};
@@ -16,5 +16,7 @@ inline constexpr Message FileBroken{"データファイルが壊れています�
 inline constexpr Message WriteFailed{"ファイルの書込みに失敗しました。", "The writing of a file went wrong."};
 inline constexpr Message ConfirmClearAll{"すべて消去しますか？", "Are all eliminated?"};
 inline constexpr Message ConfirmExit{"終了しますか？", "Does it exit?"};
+// The name offered for a document that has none yet.
+inline constexpr Message NewName{"新規", "NewData"};
 
-}  // namespace morvane::messages
+}  // namespace morvane::model_texts

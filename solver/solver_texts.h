@@ -5,7 +5,7 @@
 // The texts of the move solver and the power drive: the refusals the user
 // sees, and the progress-log lines in which {0}, {1}, ... stand for the
 // numbers inserted (the two languages put them in different orders).
-namespace morvane::solver_messages {
+namespace morvane::solver_texts {
 
 // Refusals, shown to the user as MoveRefusalText.
 inline constexpr Message Undecided{"位置が確定できない部品があるため移動できません。",
@@ -101,4 +101,4 @@ inline constexpr Message DriveEndPinStuck{"== 動力部品の移動処理終了�
                                           "== The move processing end of power parts (The pin{0} is unmovable.) =="};
 inline constexpr Message BlankLine{" ", " "};
 
-}  // namespace morvane::solver_messages
+}  // namespace morvane::solver_texts
