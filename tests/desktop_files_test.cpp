@@ -50,6 +50,12 @@ TEST(DesktopFilesTest, ModelsAreKnownByNameAndByContent) {
   EXPECT_NE(desktopEntry.find("\nExec=morvane %f\n"), std::string::npos);
   const std::string metainfo = testing::ReadWholeFile(kDesktopFolder + "morvane.metainfo.xml");
   EXPECT_NE(metainfo.find(std::string("<mediatype>") + kModelType + "</mediatype>"), std::string::npos);
+  // As software centres check it: warnings at most (the id is the plain
+  // name of the program and its desktop entry, not a reversed domain name).
+  const std::string report =
+      testing::CommandOutput("appstreamcli validate --no-net --no-color " + kDesktopFolder + "morvane.metainfo.xml");
+  EXPECT_TRUE(std::regex_search(report, std::regex("Validation (was successful|failed: warnings: \\d+\n)")))
+      << report;
 }
 
 }  // namespace

@@ -141,19 +141,6 @@ inline int OffPalettePixels(const GifFileType* gif, int image, const RgbFrame& s
   return wrong;
 }
 
-// What a shell command prints on its standard output.
-inline std::string CommandOutput(const std::string& command) {
-  std::string text;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[1 << 16];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-      text.append(buffer, n);
-    }
-    pclose(pipe);
-  }
-  return text;
-}
-
 // ffprobe's comma-separated answer about the first video stream.
 inline std::string Probe(const std::string& path, const std::string& entries, const std::string& options = "") {
   std::string answer = CommandOutput("ffprobe -v error -select_streams v:0 " + options + " -show_entries stream=" +

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +26,18 @@ CliRun RunCli(const std::string& arguments, const std::string& shell) {
   run.Err = ReadWholeFile(err);
   std::filesystem::remove_all(folder);
   return run;
+}
+
+std::string CommandOutput(const std::string& command) {
+  std::string text;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[1 << 16];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+      text.append(buffer, n);
+    }
+    pclose(pipe);
+  }
+  return text;
 }
 
 std::string MakeTempFolder() {

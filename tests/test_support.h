@@ -23,6 +23,9 @@ struct CliRun {
 // goes before the command (e.g. "ulimit -f 1;").
 CliRun RunCli(const std::string& arguments, const std::string& shell = "");
 
+// What a shell command prints on its standard output.
+std::string CommandOutput(const std::string& command);
+
 // A fresh empty folder under the system's temporary folder.
 std::string MakeTempFolder();
 
