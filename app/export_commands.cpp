@@ -7,11 +7,11 @@
 #include "app/form_main.h"
 #include "app/user_dialogs.h"
 #include "export/export_names.h"
+#include "export/export_progress_window.h"
 #include "export/export_texts.h"
 #include "export/image_export.h"
 #include "export/print_export.h"
 #include "export/tform_area.h"
-#include "export/tform_avi.h"
 
 namespace morvane::app {
 
@@ -20,7 +20,7 @@ namespace {
 using exporting::ExportScene;
 }  // namespace
 
-ExportCommands::ExportCommands(DocumentView& view, exporting::TformArea& area, exporting::TformAVI& progress)
+ExportCommands::ExportCommands(DocumentView& view, exporting::TformArea& area, exporting::ExportProgressWindow& progress)
     : view_(view), area_(area), progress_(progress) {}
 
 void ExportCommands::btnImageSaveClick() {

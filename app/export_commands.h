@@ -3,8 +3,8 @@
 #include "export/export_progress.h"
 
 namespace morvane::exporting {
+class ExportProgressWindow;
 class TformArea;
-class TformAVI;
 }  // namespace morvane::exporting
 
 namespace morvane::app {
@@ -17,7 +17,7 @@ class DocumentView;
 // the names, the disabled main window and the messages.
 class ExportCommands {
  public:
-  ExportCommands(DocumentView& view, exporting::TformArea& area, exporting::TformAVI& progress);
+  ExportCommands(DocumentView& view, exporting::TformArea& area, exporting::ExportProgressWindow& progress);
 
   void btnImageSaveClick();
   void btnPrintClick();
@@ -25,7 +25,7 @@ class ExportCommands {
  private:
   DocumentView& view_;
   exporting::TformArea& area_;
-  exporting::TformAVI& progress_;
+  exporting::ExportProgressWindow& progress_;
 };
 
 }  // namespace morvane::app

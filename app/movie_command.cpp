@@ -6,11 +6,11 @@
 #include "app/export_steps.h"
 #include "app/form_main.h"
 #include "export/export_names.h"
+#include "export/export_progress_window.h"
 #include "export/export_texts.h"
 #include "export/movies/movie_export.h"
 #include "export/movies/movies_texts.h"
 #include "export/tform_area.h"
-#include "export/tform_avi.h"
 
 namespace morvane::app {
 
@@ -21,7 +21,7 @@ const ExportSaveDialog kMovieSaveDialog{export_texts::MovieCaption, movies_texts
 
 }  // namespace
 
-MovieCommand::MovieCommand(DocumentView& view, exporting::TformArea& area, exporting::TformAVI& progress)
+MovieCommand::MovieCommand(DocumentView& view, exporting::TformArea& area, exporting::ExportProgressWindow& progress)
     : view_(view), area_(area), progress_(progress) {}
 
 void MovieCommand::btnMakeMovieClick() {

@@ -1,8 +1,8 @@
 #pragma once
 
 namespace morvane::exporting {
+class ExportProgressWindow;
 class TformArea;
-class TformAVI;
 }  // namespace morvane::exporting
 
 namespace morvane::app {
@@ -15,14 +15,14 @@ class DocumentView;
 // main window and the messages.
 class MovieCommand {
  public:
-  MovieCommand(DocumentView& view, exporting::TformArea& area, exporting::TformAVI& progress);
+  MovieCommand(DocumentView& view, exporting::TformArea& area, exporting::ExportProgressWindow& progress);
 
   void btnMakeMovieClick();
 
  private:
   DocumentView& view_;
   exporting::TformArea& area_;
-  exporting::TformAVI& progress_;
+  exporting::ExportProgressWindow& progress_;
 };
 
 }  // namespace morvane::app

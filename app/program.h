@@ -8,8 +8,8 @@
 #include "session/session.h"
 
 namespace morvane::exporting {
+class ExportProgressWindow;
 class TformArea;
-class TformAVI;
 }  // namespace morvane::exporting
 
 namespace morvane::app {
@@ -19,7 +19,7 @@ class DocumentCommands;
 class ExportCommands;
 class MovieCommand;
 class RotationControls;
-class TformDebug;
+class SolverLogWindow;
 class TformMain;
 class TformPropaty;
 class UserDialogs;
@@ -37,16 +37,16 @@ class Program {
   DocumentView& View() { return *view_; }
   TformMain& Main() { return *main_; }
   TformPropaty& Propaty() { return *propaty_; }
-  TformDebug& Debug() { return *debug_; }
-  exporting::TformAVI& Avi() { return *avi_; }
+  SolverLogWindow& LogWindow() { return *logWindow_; }
+  exporting::ExportProgressWindow& ProgressWindow() { return *progressWindow_; }
   exporting::TformArea& Area() { return *area_; }
 
  private:
   Session session_;
   std::unique_ptr<TformMain> main_;
   std::unique_ptr<TformPropaty> propaty_;
-  std::unique_ptr<TformDebug> debug_;
-  std::unique_ptr<exporting::TformAVI> avi_;
+  std::unique_ptr<SolverLogWindow> logWindow_;
+  std::unique_ptr<exporting::ExportProgressWindow> progressWindow_;
   std::unique_ptr<exporting::TformArea> area_;
   std::unique_ptr<DocumentView> view_;
   // After the view and the windows, which they use to the end.

@@ -7,13 +7,13 @@
 #include <QSlider>
 
 #include "app/document_view.h"
-#include "app/form_debug.h"
 #include "app/form_main.h"
+#include "app/solver_log_window.h"
 
 namespace morvane::app {
 
-RotationControls::RotationControls(DocumentView& view, TformDebug& debug)
-    : view_(view), debug_(debug) {
+RotationControls::RotationControls(DocumentView& view, SolverLogWindow& logWindow)
+    : view_(view), logWindow_(logWindow) {
   TformMain& main = view.Main();
   pace_.setTimerType(Qt::PreciseTimer);
   pace_.setInterval(kAutoStepInterval);
@@ -26,8 +26,8 @@ RotationControls::RotationControls(DocumentView& view, TformDebug& debug)
 
 void RotationControls::Step(int position) {
   const DriveResult result = view_.Document().DriveTo(position);
-  if (debug_.isVisible()) {
-    debug_.Refresh();
+  if (logWindow_.isVisible()) {
+    logWindow_.Refresh();
   }
   if (result.Status == DriveStatus::Refused) {
     Refuse(result);

@@ -12,7 +12,7 @@ class QWidget;
 namespace morvane::app {
 
 class DocumentView;
-class TformDebug;
+class SolverLogWindow;
 
 // The drive strip under the canvas: every move of TrackBar1 is one drive
 // step, cmbSpeed sets the step of automatic rotation, and btnPlay or btnBack
@@ -27,7 +27,7 @@ class RotationControls final : public QObject {
   Q_OBJECT
 
  public:
-  RotationControls(DocumentView& view, TformDebug& debug);
+  RotationControls(DocumentView& view, SolverLogWindow& logWindow);
 
  private:
   void Step(int position);
@@ -40,7 +40,7 @@ class RotationControls final : public QObject {
   void ShowTrackPosition();
 
   DocumentView& view_;
-  TformDebug& debug_;
+  SolverLogWindow& logWindow_;
   QTimer pace_;
 };
 

@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <gtest/gtest.h>
 
-#include "app/form_debug.h"
+#include "app/solver_log_window.h"
 #include "tests/app_commands_support.h"
 #include "tests/test_support.h"
 
@@ -15,7 +15,7 @@ namespace {
 
 struct DebugWindow : RunningProgram {
   DebugWindow() { program.Document().StartFolder(Folder); }
-  app::TformDebug& Window() { return program.Debug(); }
+  app::SolverLogWindow& Window() { return program.LogWindow(); }
   void Log(const std::string& line) {
     AppendProgressLog(program.Document().Log(), line);
     Window().Refresh();

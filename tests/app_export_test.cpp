@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "export/export_progress_window.h"
 #include "export/image_export.h"
 #include "export/tform_area.h"
-#include "export/tform_avi.h"
 #include "tests/app_commands_support.h"
 #include "tests/export_test_support.h"
 #include "tests/image_test_support.h"
@@ -25,7 +25,7 @@ const ShownMessage kRodRefusal{MessageKind::Information, "Since the length of a 
 
 // Whether the main window took input each time the progress window appeared.
 struct MainEnabledAtShow final : QObject {
-  explicit MainEnabledAtShow(app::Program& program) : Main(program.Main()) { program.Avi().installEventFilter(this); }
+  explicit MainEnabledAtShow(app::Program& program) : Main(program.Main()) { program.ProgressWindow().installEventFilter(this); }
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::Show) Seen.push_back(Main.isEnabled());
     return false;
@@ -64,7 +64,7 @@ class ExportCommandsTest : public ::testing::Test {
     EXPECT_EQ(run.TrackBar().value(), before.TrackPosition);
     EXPECT_EQ(watch.Seen, std::vector<bool>(shows, false));
     EXPECT_TRUE(run.Main().isEnabled());
-    EXPECT_FALSE(run.program.Avi().isVisible());
+    EXPECT_FALSE(run.program.ProgressWindow().isVisible());
   }
 
   TempFolder folder;

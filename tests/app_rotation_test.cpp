@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "app/form_debug.h"
 #include "app/rotation_controls.h"
+#include "app/solver_log_window.h"
 #include "examples/model_building.h"
 #include "model/part_kind.h"
 #include "tests/app_commands_support.h"
@@ -58,7 +58,7 @@ TEST(RotationTest, PlayStepsAtMostOncePerFrameUntilReleased) {
   for (const char* name : kLockedDuringRotation) EXPECT_TRUE(run.Enabled(name)) << name;
   EXPECT_FALSE(run.Enabled("btnUndo"));
   EXPECT_EQ(run.Main().focusWidget(), &run.TrackBar());
-  const auto& lines = Control<QListWidget>(run.program.Debug(), "lstDebug1");
+  const auto& lines = Control<QListWidget>(run.program.LogWindow(), "lstDebug1");
   ASSERT_GT(lines.count(), 0);
   EXPECT_EQ(lines.item(lines.count() - 1)->text().toStdString(), run.program.Document().Log().Lines.back());
 }

@@ -13,8 +13,8 @@
 
 #include "app/app_texts.h"
 #include "app/canvas_widget.h"
-#include "app/form_debug.h"
 #include "app/form_propaty.h"
+#include "app/solver_log_window.h"
 #include "tests/app_commands_support.h"
 #include "tests/test_support.h"
 #include "view/qt_text.h"
@@ -29,11 +29,11 @@ TEST(AppWindowsTest, StartUpCreatesTheWindowsInTheirFirstState) {
   RunningProgram run(Language::English, "/home/k/four-bar.mvd");
   app::TformMain& main = run.Main();
   app::Program& program = run.program;
-  EXPECT_EQ(QStringList({main.objectName(), program.Propaty().objectName(), program.Debug().objectName()}),
+  EXPECT_EQ(QStringList({main.objectName(), program.Propaty().objectName(), program.LogWindow().objectName()}),
             QStringList({"TformMain", "TformPropaty", "TformDebug"}));
   EXPECT_EQ(main.ModelArgument(), "/home/k/four-bar.mvd");
   EXPECT_TRUE(main.windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(program.Debug().windowFlags() & (Qt::WindowStaysOnTopHint | Qt::Tool), Qt::WindowStaysOnTopHint | Qt::Tool);
+  EXPECT_EQ(program.LogWindow().windowFlags() & (Qt::WindowStaysOnTopHint | Qt::Tool), Qt::WindowStaysOnTopHint | Qt::Tool);
   EXPECT_EQ(std::tuple(main.geometry(), main.minimumSize(), program.Propaty().size()),
             std::tuple(QRect(QPoint(0, 0), QGuiApplication::primaryScreen()->size()), QSize(540, 540), QSize(463, 255)));
 
@@ -69,7 +69,7 @@ TEST(AppWindowsTest, StartUpCreatesTheWindowsInTheirFirstState) {
 
 QWidget& WindowNamed(app::Program& program, std::string_view name) {
   if (name == "TformPropaty") return program.Propaty();
-  if (name == "TformDebug") return program.Debug();
+  if (name == "TformDebug") return program.LogWindow();
   return program.Main();
 }
 
@@ -136,7 +136,7 @@ TEST(AppWindowsTest, TextsAndFontsOfBothLanguages) {
               std::tuple(QString("最速"), QString("最遅"), QString("普通")));
     // The fonts are named explicitly and installed, so no glyph falls back.
     EXPECT_EQ(QFontInfo(run.Main().font()).family(), "IPAPGothic");
-    EXPECT_EQ(QFontInfo(run.program.Debug().font()).family(), "IPAPGothic");
+    EXPECT_EQ(QFontInfo(run.program.LogWindow().font()).family(), "IPAPGothic");
   }
   RunningProgram run;
   ExpectTexts(run.program, Language::English, kEnglish);

@@ -8,9 +8,9 @@
 #include <QScreen>
 #include <QTest>
 
+#include "export/export_progress_window.h"
 #include "export/export_texts.h"
 #include "export/tform_area.h"
-#include "export/tform_avi.h"
 
 namespace morvane::exporting {
 namespace {
@@ -121,7 +121,7 @@ TEST(ExportWindows, TextsInBothLanguages) {
     EXPECT_EQ(Text(inJapanese, names[i]), japanese[i]);
     EXPECT_EQ(Text(inEnglish, names[i]), english[i]);
   }
-  const TformAVI progressJapanese(Language::Japanese), progressEnglish(Language::English);
+  const ExportProgressWindow progressJapanese(Language::Japanese), progressEnglish(Language::English);
   EXPECT_EQ(progressJapanese.windowTitle(), "リンク機構アニメーションの保存");
   EXPECT_EQ(Text(progressJapanese, "lblAVI"), "ＡＶＩファイル出力中...");
   EXPECT_EQ(progressEnglish.windowTitle(), "Preservation of linkage mechanism animation");
@@ -137,7 +137,7 @@ struct PaintCounter : QObject {
 };
 
 TEST(ExportWindows, ProgressRepaintsEachPercentageAtOnce) {
-  TformAVI window(Language::English);
+  ExportProgressWindow window(Language::English);
   EXPECT_EQ(window.size(), QSize(402, 74));
   EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_FALSE(window.windowFlags() & Qt::WindowCloseButtonHint);

@@ -14,11 +14,11 @@ class UserDialogs;
 // The processing-progress window: a tool window that stays on top and shows
 // the lines of the session's progress log, which collects lines only while
 // the window is open.
-class TformDebug final : public QWidget {
+class SolverLogWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  TformDebug(Session& session, UserDialogs& dialogs);
+  SolverLogWindow(Session& session, UserDialogs& dialogs);
 
  public slots:
   // btnDebug went down (open) or up. Either way the lines start afresh; while

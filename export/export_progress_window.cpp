@@ -1,4 +1,4 @@
-#include "export/tform_avi.h"
+#include "export/export_progress_window.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -17,7 +17,7 @@ constexpr int kClientHeight = 74;
 
 }  // namespace
 
-TformAVI::TformAVI(Language language, QWidget* parent)
+ExportProgressWindow::ExportProgressWindow(Language language, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
       language_(language) {
   setObjectName("formAVI");
@@ -37,29 +37,29 @@ TformAVI::TformAVI(Language language, QWidget* parent)
   SetLabel(export_texts::ProgressLabel);
 }
 
-void TformAVI::SetCaption(const Message& caption) { setWindowTitle(TextOf(caption, language_)); }
+void ExportProgressWindow::SetCaption(const Message& caption) { setWindowTitle(TextOf(caption, language_)); }
 
-void TformAVI::SetLabel(const Message& label) { SetLabelText(TextOf(label, language_)); }
+void ExportProgressWindow::SetLabel(const Message& label) { SetLabelText(TextOf(label, language_)); }
 
-void TformAVI::SetProgress(const Message& progressText, int percent) {
+void ExportProgressWindow::SetProgress(const Message& progressText, int percent) {
   progressAVI_->setValue(percent);
   SetLabelText(ToQString(ProgressLine(TextFor(progressText, language_), percent)));
 }
 
-void TformAVI::ShowAtTopLeft() {
+void ExportProgressWindow::ShowAtTopLeft() {
   move(screen()->geometry().topLeft());
   show();
   raise();
 }
 
-void TformAVI::Start(const Message& caption, const Message& label) {
+void ExportProgressWindow::Start(const Message& caption, const Message& label) {
   SetCaption(caption);
   SetLabel(label);
   progressAVI_->setValue(0);
   ShowAtTopLeft();
 }
 
-void TformAVI::SetLabelText(const QString& text) {
+void ExportProgressWindow::SetLabelText(const QString& text) {
   lblAVI_->setText(text);
   // Paints every change waiting in the window, the bar's included.
   repaint();

@@ -1,4 +1,4 @@
-#include "app/form_debug.h"
+#include "app/solver_log_window.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -36,7 +36,7 @@ bool FileExists(const std::string& path) { return QFileInfo::exists(QString::fro
 
 }  // namespace
 
-TformDebug::TformDebug(Session& session, UserDialogs& dialogs)
+SolverLogWindow::SolverLogWindow(Session& session, UserDialogs& dialogs)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint),
       session_(session),
       dialogs_(dialogs),
@@ -63,14 +63,14 @@ TformDebug::TformDebug(Session& session, UserDialogs& dialogs)
   bar->addStretch(1);
   bar->addWidget(save);
   column->addLayout(bar);
-  connect(clear, &QPushButton::clicked, this, &TformDebug::Clear);
+  connect(clear, &QPushButton::clicked, this, &SolverLogWindow::Clear);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
-  connect(save, &QPushButton::clicked, this, &TformDebug::SaveLog);
+  connect(save, &QPushButton::clicked, this, &SolverLogWindow::SaveLog);
 
   ApplyTexts(*this, session.UiLanguage());
 }
 
-void TformDebug::SetOpen(bool open) {
+void SolverLogWindow::SetOpen(bool open) {
   log_.Enabled = open;
   EmptyLines();
   if (!open) {
@@ -85,7 +85,7 @@ void TformDebug::SetOpen(bool open) {
   }
 }
 
-void TformDebug::Refresh() {
+void SolverLogWindow::Refresh() {
   if (static_cast<size_t>(lstDebug1_->count()) > log_.Lines.size()) {
     lstDebug1_->clear();
   }
@@ -95,23 +95,23 @@ void TformDebug::Refresh() {
   lstDebug1_->scrollToBottom();
 }
 
-void TformDebug::closeEvent(QCloseEvent* event) {
+void SolverLogWindow::closeEvent(QCloseEvent* event) {
   EmptyLines();
   event->accept();
   emit Closed();
 }
 
-void TformDebug::Clear() {
+void SolverLogWindow::Clear() {
   log_.Clear();
   lstDebug1_->clear();
 }
 
-void TformDebug::EmptyLines() {
+void SolverLogWindow::EmptyLines() {
   log_.Lines.clear();
   lstDebug1_->clear();
 }
 
-void TformDebug::SaveLog() {
+void SolverLogWindow::SaveLog() {
   Refresh();
   const UiTexts& texts = TextsFor(session_.UiLanguage());
   const std::string documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();

@@ -14,11 +14,11 @@ namespace morvane::exporting {
 // series prints). It has no border icons and stays on top. The export loops
 // run on the user-interface thread and let events through only now and then,
 // so every change repaints at once instead of waiting for the event loop.
-class TformAVI : public QDialog, public ExportProgress {
+class ExportProgressWindow : public QDialog, public ExportProgress {
   Q_OBJECT
 
  public:
-  explicit TformAVI(Language language, QWidget* parent = nullptr);
+  explicit ExportProgressWindow(Language language, QWidget* parent = nullptr);
 
   void SetCaption(const Message& caption);
   void SetLabel(const Message& label);
