@@ -38,7 +38,10 @@ enum PartKind : int32_t {
 };
 
 // The rest of the program treats code ranges as classes of parts.
-constexpr bool IsPowerPart(int32_t kind) { return kind < 20 || kind == PistonActive; }
+// Codes below this bound turn on a powered axle with the track bar: the power
+// disks and the power rods.
+constexpr int32_t kFirstKindWithoutPowerAxle = 20;
+constexpr bool IsPowerPart(int32_t kind) { return kind < kFirstKindWithoutPowerAxle || kind == PistonActive; }
 constexpr bool IsDisk(int32_t kind) { return (kind >= 11 && kind <= 13) || (kind >= 21 && kind <= 29); }
 constexpr bool IsPowerDisk(int32_t kind) { return kind >= 11 && kind <= 13; }
 constexpr bool IsPowerRod(int32_t kind) { return kind == RodActive1 || kind == RodActive2; }

@@ -105,7 +105,7 @@ bool Session::Grab(int part, double x, double y, bool onPistonHead) {
     return false;
   }
   PartRecord& grabbed = model_->PartTable[part];
-  const Point grip = SnapToHole(grabbed, x, y, 8);
+  const Point grip = SnapToHole(grabbed, x, y, kDragSnap);
   drag_ = {};
   drag_.Index = part;
   drag_.Pointer = {x, y};

@@ -53,6 +53,17 @@ double DirectionDeg(Point from, double x, double y);
 // disks) within `tolerance` in both coordinates; the point itself when none.
 Point SnapToHole(const PartRecord& part, double x, double y, double tolerance);
 
+// How near, in pixels and in both coordinates, the pointer has to come to a
+// hole for it to count. A drag grips the grabbed part at a hole and lands it,
+// or a new part from the palette, on a hole of the part beneath. When a part
+// on one pin is turned against another on one pin, the hole of the part beneath
+// is looked for further off, so that the two can be brought together before
+// the pointer is on both. The popup menu and the property window name the pin
+// or pen right under the click.
+constexpr double kDragSnap = 8;
+constexpr double kJoinSnapBeneath = 12;
+constexpr double kClickSnap = 5;
+
 // Turns a part: without pins about its origin (an amount of exactly 0 sets the
 // angle to 0), on one pin about that pin (1000 turns it back to angle 0), on
 // two or more not at all; the angle is brought into [0, 360).

@@ -42,7 +42,7 @@ void DragStroke(PartRecord& piston, Point previous, double x, double y) {
 // beneath, or else onto the grid, keeping the grab offset.
 Point MovedOrigin(const ModelState& model, const CanvasDrag& drag, double x, double y, int underPointer) {
   if (underPointer >= 0 && underPointer < model.PartCount) {
-    const Point hole = SnapToHole(model.PartTable[underPointer], x, y, 8);
+    const Point hole = SnapToHole(model.PartTable[underPointer], x, y, kDragSnap);
     return {hole.X + drag.GrabOffset.X, hole.Y + drag.GrabOffset.Y};
   }
   return {SnapToGrid(x + drag.GrabOffset.X), SnapToGrid(y + drag.GrabOffset.Y)};
@@ -61,8 +61,8 @@ bool JoinHoles(ModelState& model, CanvasDrag& drag, double x, double y, int othe
   }
   PartRecord& grabbed = model.PartTable[drag.Index];
   PartRecord& beneath = model.PartTable[other];
-  const Point g1 = SnapToHole(grabbed, x, y, 8);
-  const Point g2 = SnapToHole(beneath, x, y, 12);
+  const Point g1 = SnapToHole(grabbed, x, y, kDragSnap);
+  const Point g2 = SnapToHole(beneath, x, y, kJoinSnapBeneath);
   if (SameAsPointer(g1, x, y) || SameAsPointer(g2, x, y)) {
     return false;
   }
@@ -117,7 +117,7 @@ Reply Session::DragTo(double x, double y, bool shift, int underPointer) {
     }
   } else if (mode == DragMode::Loose) {
     const double angle = DirectionDeg({part.X, part.Y}, x, y);
-    if (part.Kind < 20) {
+    if (part.Kind < kFirstKindWithoutPowerAxle) {
       const DriveResult result = DriveTo(TrackPositionOf(angle));
       if (result.Status == DriveStatus::Refused) {
         refusal = Notice{Notice::Style::Plain, Text(result.RefusalText)};
@@ -142,7 +142,7 @@ Reply Session::DragTo(double x, double y, bool shift, int underPointer) {
       turned->X = RotateXDeg(pivot.X, pivot.Y, x0, turned->Y, turn);
       turned->Y = RotateYDeg(pivot.X, pivot.Y, x0, turned->Y, turn);
       turned->Angle += turn;
-      if (turned->Kind < 20) {
+      if (turned->Kind < kFirstKindWithoutPowerAxle) {
         SetTrackPositionQuietly(model, TrackPositionOf(turned->Angle));
       }
     }

@@ -56,7 +56,7 @@ void Session::MovePaletteDrag(double x, double y, int underPointer) {
   }
   PartRecord& record = model_->PartTable[drag_.Index];
   if (underPointer >= 0 && underPointer < model_->PartCount && underPointer != drag_.Index) {
-    const Point snapped = SnapToHole(model_->PartTable[underPointer], x, y, 8);
+    const Point snapped = SnapToHole(model_->PartTable[underPointer], x, y, kDragSnap);
     record.X = snapped.X;
     record.Y = snapped.Y;
   } else {

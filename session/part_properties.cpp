@@ -86,7 +86,7 @@ int ConnectedParts(const ModelState& model, const PartRecord& part) {
 PartProperties DescribePart(const ModelState& model, int index, double x, double y, Language language) {
   const PartRecord& part = model.PartTable[index];
   const bool ja = language == Language::Japanese;
-  const Point at = SnapToHole(part, x, y, 5);
+  const Point at = SnapToHole(part, x, y, kClickSnap);
   const std::optional<PinStatus> pin = PinStateAt(model, at.X, at.Y);
   const std::string pinText = PinText(pin, language);
   const std::string penText = PenText(PenColourAt(model, at.X, at.Y), language);

@@ -138,7 +138,7 @@ std::optional<Message> RotateRefusal(const PartRecord& part) {
   if (part.Kind >= kFirstKindWithoutAxle && part.PinCount >= 2) {
     return text::TwoPinsKeepAngle;
   }
-  if (part.Kind >= 20 && part.Kind < kFirstKindWithoutAxle && part.PinCount >= 1) {
+  if (part.Kind >= kFirstKindWithoutPowerAxle && part.Kind < kFirstKindWithoutAxle && part.PinCount >= 1) {
     return text::PinKeepsDiskAngle;
   }
   return std::nullopt;
@@ -163,7 +163,7 @@ DeletePlan Session::PlanDelete(int part, double x, double y) const {
   }
   const PartRecord& record = model.PartTable[part];
   plan.Part = part;
-  plan.At = SnapToHole(record, x, y, 5);
+  plan.At = SnapToHole(record, x, y, kClickSnap);
   const auto planned = [&](DeletePlan::Target what, const Message& message) {
     plan.What = what;
     plan.Text = Text(message);
@@ -207,7 +207,7 @@ Reply Session::Rotate(int part, int tag) {
   }
   PartRecord& record = model.PartTable[part];
   const std::optional<Message> refusal = RotateRefusal(record);
-  if (record.Kind < 20) {
+  if (record.Kind < kFirstKindWithoutPowerAxle) {
     SetTrackPositionQuietly(model, TrackAfterTurn(model.TrackPosition, tag));
   }
   if (!refusal) {

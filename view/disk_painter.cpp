@@ -14,7 +14,7 @@ void DrawDisk(FramePainters& painters, const Table& table, int index) {
   const PartRecord& part = table[index];
   PartCanvas canvas(painters, part, index);
   const Box body = CircleBox(part, part.Size);
-  canvas.BodyEllipse(body, part.Kind < 20 ? kPowerMark : kPlainBody);
+  canvas.BodyEllipse(body, part.Kind < kFirstKindWithoutPowerAxle ? kPowerMark : kPlainBody);
   canvas.IndexEllipse(body);
   // Codes below 15 other than the power disks are drawn as disks too, with
   // the disks' hole layout.
