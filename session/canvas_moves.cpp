@@ -97,57 +97,83 @@ Point OtherPinOfNeighbour(const PartRecord& grabbed, const PartRecord& neighbour
   return SamePoint(shared.X, shared.Y, first.X, first.Y) ? PinWorld(neighbour, 1) : first;
 }
 
+// A loose part follows the pointer, or a piston gripped on its head strokes.
+void SlideLoose(ModelState& model, const CanvasDrag& drag, double x, double y, int underPointer) {
+  PartRecord& part = model.PartTable[drag.Index];
+  if (drag.Stroke) {
+    DragStroke(part, drag.Pointer, x, y);
+    return;
+  }
+  const Point origin = MovedOrigin(model, drag, x, y, underPointer);
+  part.X = origin.X;
+  part.Y = origin.Y;
+}
+
+// With Shift, the part and its neighbour on a lone pin move together.
+void SlideWithNeighbour(ModelState& model, const CanvasDrag& drag, double x, double y, int underPointer) {
+  PartRecord& part = model.PartTable[drag.Index];
+  PartRecord& neighbour = model.PartTable[drag.Neighbour];
+  const Point origin = MovedOrigin(model, drag, x, y, underPointer);
+  neighbour.X += origin.X - part.X;
+  neighbour.Y += origin.Y - part.Y;
+  part.X = origin.X;
+  part.Y = origin.Y;
+}
+
+// With Shift, the part and its hinged neighbour turn together about the
+// neighbour's other pin; a power part among them takes the track bar along.
+void SwingWithNeighbour(ModelState& model, const CanvasDrag& drag, double x, double y) {
+  PartRecord& part = model.PartTable[drag.Index];
+  PartRecord& neighbour = model.PartTable[drag.Neighbour];
+  const Point pivot = OtherPinOfNeighbour(part, neighbour);
+  const double turn = DirectionDeg(pivot, x, y) - DirectionDeg(pivot, drag.Pointer.X, drag.Pointer.Y);
+  for (PartRecord* turned : {&part, &neighbour}) {
+    const double x0 = turned->X;
+    turned->X = RotateXDeg(pivot.X, pivot.Y, x0, turned->Y, turn);
+    turned->Y = RotateYDeg(pivot.X, pivot.Y, x0, turned->Y, turn);
+    turned->Angle += turn;
+    if (turned->Kind < kFirstKindWithoutPowerAxle) {
+      SetTrackPositionQuietly(model, TrackPositionOf(turned->Angle));
+    }
+  }
+}
+
 }  // namespace
 
+// With Shift, a loose part turns about its origin; a power part on its axle
+// is driven there instead, so the mechanism follows or refuses.
+Reply Session::TurnLoose(double x, double y) {
+  PartRecord& part = model_->PartTable[drag_.Index];
+  const double angle = DirectionDeg({part.X, part.Y}, x, y);
+  Reply refusal;
+  if (part.Kind < kFirstKindWithoutPowerAxle) {
+    const DriveResult result = DriveTo(TrackPositionOf(angle));
+    if (result.Status == DriveStatus::Refused) {
+      refusal = Notice{Notice::Style::Plain, Text(result.RefusalText)};
+    }
+  } else {
+    TurnPart(part, angle - drag_.GrabAngle);
+  }
+  drag_.GrabAngle = angle;
+  return refusal;
+}
+
 Reply Session::DragTo(double x, double y, bool shift, int underPointer) {
-  ModelState& model = *model_;
   const DragMode mode = drag_.Mode;
   if (mode == DragMode::Idle || mode == DragMode::Held || mode == DragMode::Palette) {
     return std::nullopt;
   }
-  PartRecord& part = model.PartTable[drag_.Index];
   Reply refusal;
   if (mode == DragMode::Loose && !shift) {
-    if (drag_.Stroke) {
-      DragStroke(part, drag_.Pointer, x, y);
-    } else {
-      const Point origin = MovedOrigin(model, drag_, x, y, underPointer);
-      part.X = origin.X;
-      part.Y = origin.Y;
-    }
+    SlideLoose(*model_, drag_, x, y, underPointer);
   } else if (mode == DragMode::Loose) {
-    const double angle = DirectionDeg({part.X, part.Y}, x, y);
-    if (part.Kind < kFirstKindWithoutPowerAxle) {
-      const DriveResult result = DriveTo(TrackPositionOf(angle));
-      if (result.Status == DriveStatus::Refused) {
-        refusal = Notice{Notice::Style::Plain, Text(result.RefusalText)};
-      }
-    } else {
-      TurnPart(part, angle - drag_.GrabAngle);
-    }
-    drag_.GrabAngle = angle;
+    refusal = TurnLoose(x, y);
   } else if (mode == DragMode::WithLoneNeighbour && shift) {
-    const Point origin = MovedOrigin(model, drag_, x, y, underPointer);
-    PartRecord& neighbour = model.PartTable[drag_.Neighbour];
-    neighbour.X += origin.X - part.X;
-    neighbour.Y += origin.Y - part.Y;
-    part.X = origin.X;
-    part.Y = origin.Y;
+    SlideWithNeighbour(*model_, drag_, x, y, underPointer);
   } else if (mode == DragMode::WithHingedNeighbour && shift) {
-    PartRecord& neighbour = model.PartTable[drag_.Neighbour];
-    const Point pivot = OtherPinOfNeighbour(part, neighbour);
-    const double turn = DirectionDeg(pivot, x, y) - DirectionDeg(pivot, drag_.Pointer.X, drag_.Pointer.Y);
-    for (PartRecord* turned : {&part, &neighbour}) {
-      const double x0 = turned->X;
-      turned->X = RotateXDeg(pivot.X, pivot.Y, x0, turned->Y, turn);
-      turned->Y = RotateYDeg(pivot.X, pivot.Y, x0, turned->Y, turn);
-      turned->Angle += turn;
-      if (turned->Kind < kFirstKindWithoutPowerAxle) {
-        SetTrackPositionQuietly(model, TrackPositionOf(turned->Angle));
-      }
-    }
+    SwingWithNeighbour(*model_, drag_, x, y);
   } else {
-    TurnAboutPin(model, drag_, x, y, underPointer);
+    TurnAboutPin(*model_, drag_, x, y, underPointer);
   }
   drag_.Pointer = {x, y};
   return refusal;

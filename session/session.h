@@ -147,6 +147,8 @@ class Session {
   Reply Write(const std::string& path, const std::string& bytes);
   bool Reaches(int32_t position, Reply& refusal);
   bool MoveAndCheck(int32_t position, Reply& refusal);
+  // The move of a canvas drag that turns a loose part with Shift.
+  Reply TurnLoose(double x, double y);
 
   Language language_;
   // On the heap: three tables of 51 records and 1001 history slots.
