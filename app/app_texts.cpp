@@ -110,6 +110,8 @@ constexpr UiTexts kTexts{
     "リンク機構データを開く",
     "リンク機構データの保存",
     "リンク機構データ (*.mvd)|*.mvd",
+    "%1 は既に存在します。\n置き換えますか？",
+    "モデルが変更されています。保存しますか？",
 };
 
 }  // namespace japanese
@@ -218,6 +220,8 @@ constexpr UiTexts kTexts{
     "Linkage mechanism data is opened",
     "Preservation of data of linkage mechanism",
     "Linkage mechanism data (*.mvd)|*.mvd",
+    "%1 already exists.\nDo you want to replace it?",
+    "The model has been changed. Do you want to save it?",
 };
 
 }  // namespace english

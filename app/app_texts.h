@@ -42,6 +42,10 @@ struct UiTexts {
   std::string_view ModelOpenTitle;
   std::string_view ModelSaveTitle;
   std::string_view ModelFilter;
+  // Asked before a save dialog's answer replaces a file; %1 is its name.
+  std::string_view ReplaceQuestion;
+  // Asked, with Save, Discard and Cancel, before a changed model is lost.
+  std::string_view SaveChangesQuestion;
 };
 
 const UiTexts& JapaneseTexts();

@@ -1,9 +1,9 @@
 #include "app/document_commands.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFileInfo>
 #include <QSlider>
-#include <QStandardPaths>
 #include <optional>
 
 #include "app/app_texts.h"
@@ -22,10 +22,6 @@ constexpr double kGridStep = 10;
 
 bool FileExists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
 
-std::string DocumentsFolder() {
-  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
-}
-
 }  // namespace
 
 DocumentCommands::DocumentCommands(DocumentView& view) : view_(view) {
@@ -38,7 +34,7 @@ DocumentCommands::DocumentCommands(DocumentView& view) : view_(view) {
     };
   };
   connect(&main, &TformMain::btnOpenClick, this, &DocumentCommands::Open);
-  connect(&main, &TformMain::btnSaveClick, this, &DocumentCommands::Save);
+  connect(&main, &TformMain::btnSaveClick, this, [this] { Save(); });
   connect(&main, &TformMain::btnClearClick, this, &DocumentCommands::ClearAll);
   connect(&main, &TformMain::btnUndoClick, this, updating([&session] { session.Undo(); }));
   connect(&main, &TformMain::btnRedoClick, this, updating([&session] { session.Redo(); }));
@@ -52,6 +48,10 @@ DocumentCommands::DocumentCommands(DocumentView& view) : view_(view) {
 }
 
 bool DocumentCommands::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Close && watched == &view_.Main() && !MayClose()) {
+    event->ignore();
+    return true;
+  }
   if (event->type() == QEvent::Show && watched == &view_.Main() && !shownOnce_) {
     shownOnce_ = true;
     // After the showing has run its course: a message about a bad file is a
@@ -67,7 +67,32 @@ void DocumentCommands::OpenStartModel() {
   }
 }
 
+bool DocumentCommands::ChangesSettled() {
+  Session& session = view_.Document();
+  if (!session.Modified()) {
+    return true;
+  }
+  const QString question = ToQString(TextsFor(session.UiLanguage()).SaveChangesQuestion);
+  switch (view_.Dialogs().AskToSave(&view_.Main(), question)) {
+    case SaveChoice::Save: return Save();
+    case SaveChoice::Discard: return true;
+    case SaveChoice::Cancel: return false;
+  }
+  return false;
+}
+
+// Both btnExit and the window manager's close come here.
+bool DocumentCommands::MayClose() {
+  if (view_.Document().Modified()) {
+    return ChangesSettled();
+  }
+  return view_.Dialogs().Confirm(&view_.Main(), TextOf(model_texts::ConfirmExit, view_.Document().UiLanguage()));
+}
+
 void DocumentCommands::Open() {
+  if (!ChangesSettled()) {
+    return;
+  }
   Session& session = view_.Document();
   const Language language = session.UiLanguage();
   const FileRequest request{
@@ -93,7 +118,7 @@ void DocumentCommands::OpenFile(const std::string& path) {
   }
 }
 
-void DocumentCommands::Save() {
+bool DocumentCommands::Save() {
   Session& session = view_.Document();
   // The loci go before the question, whatever the answer.
   session.EraseLoci();
@@ -104,16 +129,24 @@ void DocumentCommands::Save() {
       QString::fromStdString(session.StartFolder(DocumentsFolder())),
       QString::fromStdString(session.ProposeModelName(FileExists)),
       ToQString(TextsFor(language).ModelFilter),
-      QString::fromLatin1(kModelExtensionWithoutDot),
+      QString(),
   };
-  if (const std::optional<FileChoice> choice = view_.Dialogs().ChooseSaveFile(&view_.Main(), request)) {
-    view_.Show(session.Save(choice->Path.toStdString()));
+  const std::optional<FileChoice> choice = view_.Dialogs().ChooseSaveFile(&view_.Main(), request);
+  if (!choice) {
+    return false;
   }
+  const Reply failure = session.Save(choice->Path.toStdString());
+  view_.Show(failure);
+  return !failure;
 }
 
 void DocumentCommands::ClearAll() {
   Session& session = view_.Document();
-  if (!view_.Dialogs().Confirm(&view_.Main(), TextOf(model_texts::ConfirmClearAll, session.UiLanguage()))) {
+  // A changed model's question stands for the usual one: Discard erases.
+  const bool erase = session.Modified() ? ChangesSettled()
+                                        : view_.Dialogs().Confirm(&view_.Main(), TextOf(model_texts::ConfirmClearAll,
+                                                                                        session.UiLanguage()));
+  if (!erase) {
     return;
   }
   session.ClearAll();

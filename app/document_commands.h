@@ -10,7 +10,9 @@ class DocumentView;
 // The main window's document commands: opening and saving model files
 // through the user's file choosers, the model named on the command line,
 // undo and redo, return to placement, clear all, moving every part a grid
-// step and erasing the loci. Each ends with the view brought up to date.
+// step and erasing the loci, and the question before the program ends. Each
+// ends with the view brought up to date. Exit, Open and Erase All offer to
+// save a changed model first.
 class DocumentCommands final : public QObject {
   Q_OBJECT
 
@@ -19,12 +21,17 @@ class DocumentCommands final : public QObject {
 
  protected:
   // Watches for the main window's first showing, when the model named on the
-  // command line is opened.
+  // command line is opened, and for its closing, which is asked about first.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Open();
-  void Save();
+  // True when the model was written.
+  bool Save();
+  // Before a command that replaces the model: true to go on, after the
+  // model was saved or the user let it go; always true for an unchanged one.
+  bool ChangesSettled();
+  bool MayClose();
   void OpenStartModel();
   // On failure the message is shown and the model stays as it was.
   void OpenFile(const std::string& path);

@@ -29,8 +29,8 @@ void ExportCommands::btnImageSaveClick() {
   }
   const bool series = area_.SeriesWanted();
   const ExportSaveDialog dialog{export_texts::ImageSaveTitle,
-                                series ? export_texts::SeriesFilters : export_texts::ImageFilters, "jpg",
-                                exporting::kImageExtensions, exporting::ImageFilterExtension};
+                                series ? export_texts::SeriesFilters : export_texts::ImageFilters,
+                                exporting::kImageExtensions};
   const std::optional<ExportFileChoice> file = ChooseExportFile(view_, dialog);
   if (!file) {
     return;

@@ -1,6 +1,5 @@
 #include "app/export_steps.h"
 
-#include <QStandardPaths>
 #include <filesystem>
 #include <system_error>
 
@@ -28,10 +27,6 @@ class BusyWindow {
   QWidget& window_;
 };
 
-std::string DocumentsFolder() {
-  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
-}
-
 bool FileExists(const std::string& path) {
   std::error_code error;
   return std::filesystem::exists(path, error);
@@ -45,15 +40,14 @@ std::optional<ExportFileChoice> ChooseExportFile(DocumentView& view, const Expor
   const std::string folder = session.StartFolder(DocumentsFolder());
   const std::string proposed = exporting::ProposeExportName(session.Names(), dialog.Extensions, language, FileExists);
   const FileRequest request{TextOf(dialog.Title, language), ToQString(folder), ToQString(proposed),
-                            TextOf(dialog.Filters, language), QString::fromLatin1(dialog.DefaultExtension)};
+                            TextOf(dialog.Filters, language), QString()};
   const std::optional<FileChoice> choice = view.Dialogs().ChooseSaveFile(&view.Main(), request);
   if (!choice) {
     return std::nullopt;
   }
-  const int filter = choice->FilterIndex + 1;
-  const std::string path = WithExtension(choice->Path.toStdString(), dialog.FilterExtension(filter));
+  const std::string path = choice->Path.toStdString();
   session.RememberFile(path);
-  return ExportFileChoice{path, filter, proposed};
+  return ExportFileChoice{path, choice->FilterIndex + 1, proposed};
 }
 
 bool ChooseExportArea(DocumentView& view, exporting::TformArea& area, bool offerSeries) {

@@ -26,13 +26,10 @@ class DocumentView;
 // What an export's save dialog shows and how its answer is read.
 struct ExportSaveDialog {
   Message Title;
+  // Each filter's pattern gives the extension of the file written.
   Message Filters;
-  // Without the dot.
-  const char* DefaultExtension;
   // The extensions a new name must be free for.
   std::span<const std::string_view> Extensions;
-  // The extension of each filter, counted from 1.
-  std::string_view (*FilterExtension)(int filterIndex);
 };
 
 struct ExportFileChoice {

@@ -12,8 +12,6 @@
 #include "app/canvas_widget.h"
 #include "app/palette_picture.h"
 #include "app/ui_fonts.h"
-#include "app/user_dialogs.h"
-#include "model/model_texts.h"
 #include "view/qt_text.h"
 
 namespace morvane::app {
@@ -24,8 +22,8 @@ constexpr int kMinimumSide = 540;
 
 }  // namespace
 
-TformMain::TformMain(Language language, UserDialogs& dialogs, std::string modelArgument)
-    : language_(language), dialogs_(dialogs), modelArgument_(std::move(modelArgument)) {
+TformMain::TformMain(Language language, std::string modelArgument)
+    : language_(language), modelArgument_(std::move(modelArgument)) {
   setObjectName(QStringLiteral("TformMain"));
   setWindowFlag(Qt::FramelessWindowHint);
   setMinimumSize(kMinimumSide, kMinimumSide);
@@ -49,10 +47,6 @@ TformMain::TformMain(Language language, UserDialogs& dialogs, std::string modelA
 void TformMain::ReleaseDebugButton() { btnDebug_->setChecked(false); }
 
 void TformMain::closeEvent(QCloseEvent* event) {
-  if (!dialogs_.Confirm(this, TextOf(model_texts::ConfirmExit, language_))) {
-    event->ignore();
-    return;
-  }
   // Releasing the play buttons ends automatic rotation before the program does.
   btnPlay_->setChecked(false);
   btnBack_->setChecked(false);

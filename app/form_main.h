@@ -17,7 +17,6 @@ namespace morvane::app {
 
 class CanvasWidget;
 class PalettePicture;
-class UserDialogs;
 
 // The main window: the palette and command buttons on the left, the canvas
 // with the rotation strip on the right. It has no border and fills the
@@ -26,8 +25,8 @@ class UserDialogs;
 // The window does not change the model. What the buttons, the palette, the
 // canvas and the popup menu ask for is announced by the signals below, named
 // after the designed handlers; whoever owns the document connects them. Its
-// own work is the look: texts, the pointer position, the progress window's
-// button, and the question before the program ends.
+// own work is the look: texts, the pointer position and the progress
+// window's button.
 class TformMain final : public QWidget {
   Q_OBJECT
 
@@ -35,7 +34,7 @@ class TformMain final : public QWidget {
   // `modelArgument` is the model file the program was started with (as a file
   // manager opens a .mvd), empty when there is none; opening it is left to the
   // owner of the document.
-  TformMain(Language language, UserDialogs& dialogs, std::string modelArgument);
+  TformMain(Language language, std::string modelArgument);
 
   Language UiLanguage() const { return language_; }
   const std::string& ModelArgument() const { return modelArgument_; }
@@ -88,7 +87,8 @@ class TformMain final : public QWidget {
   void PopUpPropatyOnClick();
 
  protected:
-  // Asked both for btnExit and when the window manager closes the window.
+  // Both btnExit and the window manager close the window, once the owner of
+  // the document let the close event through.
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -107,7 +107,6 @@ class TformMain final : public QWidget {
   void UpdateDebugHint(bool down);
 
   Language language_;
-  UserDialogs& dialogs_;
   std::string modelArgument_;
   view::CanvasPictures pictures_;
   CanvasWidget* canvas_ = nullptr;

@@ -9,6 +9,7 @@
 #include "app/form_main.h"
 #include "app/program.h"
 #include "app/qt_dialogs.h"
+#include "app/qt_translations.h"
 #include "app/ui_fonts.h"
 #include "app/ui_language.h"
 
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(QStringLiteral("morvane"));
 
   const morvane::Language language = morvane::app::ChooseUiLanguage(std::getenv, argv[0]);
+  // Before any window: the names of keys in the hints are Qt's texts too.
+  const morvane::app::QtTranslations qtTexts(language);
   // Message boxes, menus and hints are windows of their own and take the
   // application's font.
   QApplication::setFont(morvane::app::WindowFont(language));
@@ -26,7 +29,7 @@ int main(int argc, char** argv) {
   // Qt has taken its own options out of argv; what is left is the model a
   // file manager asked us to open.
   std::string modelArgument = argc > 1 ? argv[1] : "";
-  morvane::app::QtDialogs dialogs;
+  morvane::app::QtDialogs dialogs(language);
   morvane::app::Program program(language, dialogs, std::move(modelArgument));
   program.Main().show();
   return QApplication::exec();

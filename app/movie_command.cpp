@@ -16,8 +16,8 @@ namespace morvane::app {
 
 namespace {
 
-const ExportSaveDialog kMovieSaveDialog{export_texts::MovieCaption, movies_texts::MovieFilters, "avi",
-                                        exporting::kMovieExtensions, exporting::MovieFilterExtension};
+const ExportSaveDialog kMovieSaveDialog{export_texts::MovieCaption, movies_texts::MovieFilters,
+                                        exporting::kMovieExtensions};
 
 }  // namespace
 

@@ -15,5 +15,5 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Morvane maintainers <maintainers@morvane.in
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, fonts-ipafont-gothic, fonts-dejavu-core, libjpeg62-turbo, libgif7")
+    "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont-gothic, fonts-dejavu-core, libjpeg62-turbo, libgif7")
 include(CPack)

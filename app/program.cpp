@@ -15,7 +15,7 @@ namespace morvane::app {
 
 Program::Program(Language language, UserDialogs& dialogs, std::string modelArgument)
     : session_(language),
-      main_(std::make_unique<TformMain>(language, dialogs, std::move(modelArgument))),
+      main_(std::make_unique<TformMain>(language, std::move(modelArgument))),
       propaty_(std::make_unique<TformPropaty>(language)),
       logWindow_(std::make_unique<SolverLogWindow>(session_, dialogs)),
       progressWindow_(std::make_unique<exporting::ExportProgressWindow>(language)),

@@ -25,12 +25,26 @@ bool ScriptedDialogs::Confirm(QWidget*, const QString& text) {
   return TakeFirst(ConfirmAnswers);
 }
 
+SaveChoice ScriptedDialogs::AskToSave(QWidget*, const QString& text) {
+  Shown.push_back({MessageKind::Confirmation, text});
+  if (SaveAnswers.empty()) {
+    return SaveChoice::Cancel;
+  }
+  const SaveChoice answer = SaveAnswers.front();
+  SaveAnswers.pop_front();
+  return answer;
+}
+
 std::optional<FileChoice> ScriptedDialogs::ChooseOpenFile(QWidget*, const FileRequest& request) {
   return NextFile(request);
 }
 
 std::optional<FileChoice> ScriptedDialogs::ChooseSaveFile(QWidget*, const FileRequest& request) {
-  return NextFile(request);
+  std::optional<FileChoice> choice = NextFile(request);
+  if (choice) {
+    choice->Path = SavedPath(request, choice->Path, choice->FilterIndex);
+  }
+  return choice;
 }
 
 bool ScriptedDialogs::SetUpPrinter(QWidget*, QPrinter& printer) {

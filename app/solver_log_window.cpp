@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 #include <string>
 
@@ -114,13 +113,12 @@ void SolverLogWindow::EmptyLines() {
 void SolverLogWindow::SaveLog() {
   Refresh();
   const UiTexts& texts = TextsFor(session_.UiLanguage());
-  const std::string documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
   const FileRequest request{
       ToQString(texts.LogSaveTitle),
-      QString::fromStdString(session_.StartFolder(documents)),
+      QString::fromStdString(session_.StartFolder(DocumentsFolder())),
       QString::fromStdString(session_.ProposeLogName(FileExists)),
       ToQString(texts.LogSaveFilter),
-      QStringLiteral("txt"),
+      QString(),
   };
   const std::optional<FileChoice> choice = dialogs_.ChooseSaveFile(this, request);
   if (!choice) {

@@ -1,22 +1,10 @@
 #include "export/export_names.h"
 
 #include <algorithm>
-#include <cassert>
 
 #include "model/model_file.h"
 
 namespace morvane::exporting {
-
-std::string_view ImageFilterExtension(int filterIndex) {
-  constexpr std::array<std::string_view, 5> kFilterExtensions{".jpg", ".bmp", ".gif", ".gif", ".svg"};
-  assert(filterIndex >= 1 && filterIndex <= 5);
-  return kFilterExtensions[static_cast<size_t>(filterIndex - 1)];
-}
-
-std::string_view MovieFilterExtension(int filterIndex) {
-  assert(filterIndex >= 1 && filterIndex <= 6);
-  return kMovieExtensions[static_cast<size_t>((filterIndex - 1) / 2)];
-}
 
 // The model's proposal looks for one extension; asking it about the bare name
 // and testing every extension here makes it look for all of them.

@@ -9,20 +9,15 @@
 #include "model/document_names.h"
 #include "model/message.h"
 
-// Names of exported files. The save dialogs append the chosen filter's
-// extension with WithExtension (model/model_file.h) unless the name already
-// ends in it in any letter case.
+// Names of exported files. The save dialogs give a chosen name the extension
+// of the chosen filter's pattern unless it already ends in it in any letter
+// case.
 namespace morvane::exporting {
 
-// The extensions a new name must be free for, and the filters' extensions in
-// filter order, of the image and of the movie save dialogs.
+// The extensions a new name must be free for, of the image and of the movie
+// save dialogs.
 inline constexpr std::array<std::string_view, 4> kImageExtensions{".jpg", ".bmp", ".gif", ".svg"};
 inline constexpr std::array<std::string_view, 3> kMovieExtensions{".mpg", ".avi", ".gif"};
-
-// Filters 1 to 5: JPEG, BMP, GIF, the 120 x 90 GIF and SVG.
-std::string_view ImageFilterExtension(int filterIndex);
-// Filters 1 to 6: two MPEG-1 sizes, two AVI sizes, two GIF animation sizes.
-std::string_view MovieFilterExtension(int filterIndex);
 
 // The name the export save dialog offers: the last file's name without its
 // extension, or the first of "NewData", "NewData(1)", ... (NewName of

@@ -147,7 +147,7 @@ bool Session::Release() {
   if (done.Neighbour >= 0) {
     model_->PartTable[done.Neighbour].Selected = false;
   }
-  history_->TakeSnapshot(*model_);
+  RecordEdit();
   return true;
 }
 

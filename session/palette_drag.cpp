@@ -80,7 +80,7 @@ Reply Session::DropPalette(bool onCanvas) {
     --model_->PartCount;
     refusal = DropPinOrPen(*model_, record.Kind, record.X, record.Y);
   }
-  history_->TakeSnapshot(*model_);
+  RecordEdit();
   drag_ = {};
   if (refusal) {
     return Notice{Notice::Style::Plain, Text(*refusal)};

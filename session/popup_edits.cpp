@@ -197,7 +197,7 @@ void Session::Delete(const DeletePlan& plan, bool confirmed) {
   } else if (confirmed) {
     RemovePart(model, plan.Part);
   }
-  history_->TakeSnapshot(model);
+  RecordEdit();
 }
 
 Reply Session::Rotate(int part, int tag) {
@@ -213,7 +213,7 @@ Reply Session::Rotate(int part, int tag) {
   if (!refusal) {
     TurnPart(record, tag / 10.0);
   }
-  history_->TakeSnapshot(model);
+  RecordEdit();
   if (refusal) {
     return Notice{Notice::Style::Warning, Text(*refusal)};
   }

@@ -36,6 +36,20 @@ Session::Session(Language language)
 
 Session::~Session() = default;
 
+Session::Placed Session::PlacedNow() const {
+  return {*model_, {model_->PartTable.begin(), model_->PartTable.begin() + model_->PartCount}};
+}
+
+void Session::RecordEdit() {
+  history_->TakeSnapshot(*model_);
+  placed_ = PlacedNow();
+}
+
+void Session::KeepAsIs() {
+  placed_ = PlacedNow();
+  kept_ = placed_;
+}
+
 std::string Session::StartFolder(const std::string& documentsFolder) {
   if (names_.LastModelFolder.empty()) {
     names_.LastModelFolder = documentsFolder;
@@ -63,6 +77,7 @@ Reply Session::Open(const std::string& path) {
   loci_.Clear();
   history_->Clear();
   drag_ = {};
+  KeepAsIs();
   return std::nullopt;
 }
 
@@ -83,7 +98,11 @@ Reply Session::Save(const std::string& chosenPath) {
     RememberFileName(names_, WithExtension(chosenPath, kModelExtension));
     return Notice{Notice::Style::Plain, Text(model_texts::WriteFailed)};
   }
-  return Write(WithExtension(chosenPath, kModelExtension), *text);
+  const Reply failure = Write(WithExtension(chosenPath, kModelExtension), *text);
+  if (!failure) {
+    KeepAsIs();
+  }
+  return failure;
 }
 
 Reply Session::SaveLog(const std::string& chosenPath) {
@@ -94,11 +113,13 @@ void Session::AfterHistoryJump() { drag_ = {}; }
 
 void Session::Undo() {
   history_->Undo(*model_);
+  placed_ = PlacedNow();
   AfterHistoryJump();
 }
 
 void Session::Redo() {
   history_->Redo(*model_);
+  placed_ = PlacedNow();
   AfterHistoryJump();
 }
 
@@ -116,11 +137,13 @@ void Session::ClearAll() {
   loci_.Clear();
   ResetModel(*model_, *history_, names_);
   AfterHistoryJump();
+  KeepAsIs();
 }
 
 void Session::MoveAll(double dx, double dy) {
   loci_.Clear();
   MoveAllParts(*model_, *history_, dx, dy);
+  placed_ = PlacedNow();
 }
 
 void Session::EraseLoci() { loci_.Clear(); }

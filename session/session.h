@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/document_names.h"
 #include "model/edit_history.h"
@@ -66,6 +67,10 @@ class Session {
   bool RotationEnabled() const { return model_->HasPowerPart; }
   bool CanUndo() const { return history_->CanUndo(); }
   bool CanRedo() const { return history_->CanRedo(); }
+  // Whether the parts as placed differ from those last opened, saved or
+  // erased, after the edits, undos and redos since. Turning the mechanism is
+  // no change: it is put back by return to placement.
+  bool Modified() const { return !(placed_ == kept_); }
 
   // Files. The start folder of a dialog is LastModelFolder, or the user's
   // documents folder when there is none, which it then becomes.
@@ -143,6 +148,18 @@ class Session {
   MoveSolver& Solver() { return solver_; }
 
  private:
+  // The parts and their counters, as an edit leaves them.
+  struct Placed {
+    ModelCounters Counters;
+    std::vector<PartRecord> Parts;
+
+    bool operator==(const Placed&) const = default;
+  };
+  Placed PlacedNow() const;
+  // TakeSnapshot, and the placement it records noted for Modified.
+  void RecordEdit();
+  // What was opened, saved or erased is what Modified compares with.
+  void KeepAsIs();
   void AfterHistoryJump();
   Reply Write(const std::string& path, const std::string& bytes);
   bool Reaches(int32_t position, Reply& refusal);
@@ -159,6 +176,8 @@ class Session {
   MoveSolver solver_;
   DocumentNames names_;
   CanvasDrag drag_;
+  Placed placed_;
+  Placed kept_;
 };
 
 }  // namespace morvane

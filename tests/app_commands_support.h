@@ -13,6 +13,7 @@
 #include "app/form_main.h"
 #include "app/program.h"
 #include "app/qt_dialogs.h"
+#include "app/qt_translations.h"
 #include "app/scripted_dialogs.h"
 #include "model/model_file.h"
 #include "tests/app_support.h"
@@ -53,13 +54,18 @@ struct RunningProgram : ScriptedAnswers, ProgramDriver {
 };
 
 struct RealAnswers {
+  explicit RealAnswers(Language language) : translations(language), dialogs(language) {}
+
+  app::QtTranslations translations;
   app::QtDialogs dialogs;
   DialogAnswers answers;
 };
 
-// The program as the user meets it: Qt's own message boxes and file dialogs.
+// The program as the user meets it: Qt's own message boxes and file dialogs,
+// with Qt's texts in the program's language.
 struct RealProgram : RealAnswers, ProgramDriver {
-  explicit RealProgram(Language language = Language::English) : ProgramDriver(language, dialogs, "") {}
+  explicit RealProgram(Language language = Language::English)
+      : RealAnswers(language), ProgramDriver(language, dialogs, "") {}
 };
 
 }  // namespace morvane::testing

@@ -82,7 +82,7 @@ TEST(DebugWindowTest, SavesItsLinesAsText) {
   run.Save(run.Folder + "Run.TXT");
   EXPECT_EQ(FieldsOf(run.dialogs.FileRequests.at(0)),
             QStringList({"Preservation of a processing progress log", QString::fromStdString(run.Folder),
-                         "NewData(1)", "Processing progress log (*.txt)|*.txt", "txt"}));
+                         "NewData(1)", "Processing progress log (*.txt)|*.txt", ""}));
   EXPECT_EQ(ReadWholeFile(run.Folder + "Run.TXT"), expected);
   EXPECT_EQ(run.program.Document().Names().LastModelName, "Run.TXT");
   run.Save(run.Folder + "run2");

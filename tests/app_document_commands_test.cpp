@@ -2,12 +2,13 @@
 // and save choosers, what a good or a broken file leaves behind, the saved
 // bytes, the history and whole-model buttons and the model named at start-up.
 
-#include <QStandardPaths>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/canvas_widget.h"
 #include "tests/app_commands_support.h"
 #include "tests/test_support.h"
+#include "tests/window_mouse.h"
 
 namespace morvane::testing {
 namespace {
@@ -22,7 +23,7 @@ bool ShowsEmptyCanvas(RunningProgram& run) {
 }
 
 TEST(DocumentCommandsTest, ChoosersAskTheirQuestionsInBothLanguages) {
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/";
+  const QString documents = QString::fromStdString(app::DocumentsFolder()) + "/";
   for (const auto& [language, open, save, filter, fresh] :
        {std::tuple{Language::English, "Linkage mechanism data is opened", "Preservation of data of linkage mechanism",
                    "Linkage mechanism data (*.mvd)|*.mvd", "NewData"},
@@ -34,9 +35,9 @@ TEST(DocumentCommandsTest, ChoosersAskTheirQuestionsInBothLanguages) {
     run.Press("btnSave");
     const std::vector<app::FileRequest>& asked = run.dialogs.FileRequests;
     ASSERT_EQ(asked.size(), 3U);
-    EXPECT_EQ(FieldsOf(asked[0]), QStringList({save, documents, fresh, filter, "mvd"}));
+    EXPECT_EQ(FieldsOf(asked[0]), QStringList({save, documents, fresh, filter, ""}));
     EXPECT_EQ(FieldsOf(asked[1]), QStringList({open, documents, "", filter, "mvd"}));
-    EXPECT_EQ(FieldsOf(asked[2]), QStringList({save, QString::fromStdString(kExamples), "crank-rocker", filter, "mvd"}));
+    EXPECT_EQ(FieldsOf(asked[2]), QStringList({save, QString::fromStdString(kExamples), "crank-rocker", filter, ""}));
   }
 }
 
@@ -112,6 +113,53 @@ TEST(DocumentCommandsTest, HistoryAndWholeModelButtons) {
   EXPECT_TRUE(ShowsEmptyCanvas(run));
   EXPECT_FALSE(run.Enabled("TrackBar1") || run.Enabled("btnPlay"));
   EXPECT_EQ(run.dialogs.Shown, std::vector<ShownMessage>(2, {MessageKind::Confirmation, "Are all eliminated?"}));
+}
+
+// A changed model is not lost without a question: Exit, Open and Erase All
+// offer Save, Discard and Cancel, through the real message box and file
+// dialog; an unchanged one gets the usual questions, and turning the
+// mechanism is no change.
+TEST(DocumentCommandsTest, AChangedModelIsOfferedForSavingBeforeItIsLost) {
+  for (const Language language : {Language::English, Language::Japanese}) {
+    const bool japanese = language == Language::Japanese;
+    TempFolder folder;
+    RealProgram run(language);
+    run.Main().show();
+    run.Doc().StartFolder(folder.Path.string());
+    PaletteDrag(run, "imgDiskActive1", {{300, 300}});
+    QStringList asked;
+    run.answers.Then(Press(QMessageBox::Cancel, &asked));
+    run.Press("btnExit");
+    run.answers.Then(Press(QMessageBox::Save)).Then(CancelDialog());
+    run.Press("btnExit");
+    EXPECT_TRUE(run.Main().isVisible());
+    EXPECT_EQ(asked, japanese ? QStringList({"モデルが変更されています。保存しますか？", "保存", "キャンセル", "変更を破棄"})
+                              : QStringList({"The model has been changed. Do you want to save it?", "Save", "Cancel",
+                                             "Discard"}));
+
+    run.answers.Then(Press(QMessageBox::Discard))
+        .Then(ChooseFile(0, QString::fromStdString(kExamples + "crank-rocker.mvd")));
+    run.Press("btnOpen");
+    EXPECT_EQ(run.Model().PartCount, 3);
+    run.TrackBar().setValue(400);
+    run.answers.Then(Press(QMessageBox::No, &asked));
+    run.Press("btnClear");
+    EXPECT_EQ(asked.mid(4, 1), QStringList(japanese ? "すべて消去しますか？" : "Are all eliminated?"));
+
+    run.Press("btnLeft");
+    const std::string moved = run.ModelText();
+    run.answers.Then(Press(QMessageBox::Save)).Then(ChooseFile(0, QString::fromStdString((folder / "kept").string())));
+    run.Press("btnClear");
+    EXPECT_EQ(run.Model().PartCount, 0);
+    EXPECT_EQ(ReadWholeFile(folder / "kept.mvd"), moved);
+    // Yes ends the message loop.
+    run.answers.Then(Press(QMessageBox::Yes, &asked));
+    QTimer::singleShot(0, &run.Main(), [&run] { run.Press("btnExit"); });
+    QTimer::singleShot(20000, &run.Main(), [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(asked.mid(7, 1), QStringList(japanese ? "終了しますか？" : "Does it exit?"));
+    EXPECT_FALSE(run.Main().isVisible());
+  }
 }
 
 // The model named on the command line is opened once the window shows; a good

@@ -87,7 +87,7 @@ TEST_F(ExportCommandsTest, ProposedNamesExtensionsAndTheCaptionOfTheProposal) {
                          "NewData(2)",
                          "JPEG file (*.jpg)|*.jpg|BMP file (*.bmp)|*.bmp|GIF file (*.gif)|*.gif|"
                          "GIF file(120x90) (*.gif)|*.gif|SVG file (*.svg)|*.svg",
-                         "jpg"}));
+                         ""}));
   EXPECT_EQ(std::pair(run.dialogs.FileRequests[1].ProposedName, run.dialogs.FileRequests[3].ProposedName),
             std::pair(QString("pic"), QString("pic.bmp")));
   EXPECT_EQ(Read("pic.JPG").size(), QSize(1280, 960));
@@ -148,11 +148,10 @@ TEST_F(ExportCommandsTest, MoviesAskForTheirFileAndRecordWithTheMainWindowDisabl
   emit run.Main().btnMakeMovieClick();
   EXPECT_FALSE(run.Button("btnPlay").isChecked());
   const app::FileRequest& request = run.dialogs.FileRequests.at(0);
-  EXPECT_EQ(QStringList({request.Title, request.ProposedName, request.Filters, request.DefaultExtension}),
+  EXPECT_EQ(QStringList({request.Title, request.ProposedName, request.Filters}),
             QStringList({"Preservation of a linkage mechanism movie", "NewData(2)",
                          "MPEG1 movie (320x240)|*.mpg|MPEG1 movie (640x480)|*.mpg|AVI movie (320x240)|*.avi|"
-                         "AVI movie (640x480)|*.avi|GIF animation (120x90)|*.gif|GIF animation (320x240)|*.gif",
-                         "avi"}));
+                         "AVI movie (640x480)|*.avi|GIF animation (120x90)|*.gif|GIF animation (320x240)|*.gif"}));
   EXPECT_EQ(Probe((folder / "anim.gif").string(), "width,height,nb_read_frames", "-count_frames"), "120,90,24");
 
   Open("locks-past-ninety.mvd");

@@ -6,8 +6,12 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <gtest/gtest.h>
+#include <ostream>
 
 #include "app/user_dialogs.h"
+
+// Failures show texts, not their code units.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace morvane::testing {
 

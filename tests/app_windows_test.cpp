@@ -182,26 +182,27 @@ TEST(AppWindowsTest, PalettePicturesCarryTheirKindAndShowThePart) {
 }
 
 TEST(AppWindowsTest, ExitAsksAndNoKeepsRunning) {
-  RunningProgram run(Language::Japanese, kExamples + "crank-rocker.mvd");
+  RealProgram run(Language::Japanese);
   app::TformMain& main = run.Main();
   main.show();
-  QCoreApplication::processEvents();
-  run.dialogs.ConfirmAnswers = {false, false};
+  ASSERT_EQ(run.Doc().Open(kExamples + "crank-rocker.mvd"), std::nullopt);
+  run.program.View().Update();
+  QStringList asked;
+  run.answers.Then(Press(QMessageBox::No, &asked)).Then(Press(QMessageBox::No, &asked));
   run.Press("btnExit");
   run.Press("btnPlay");
   EXPECT_FALSE(main.close());  // the window manager's close asks too, also while the mechanism turns
-  EXPECT_EQ(run.dialogs.Shown, std::vector<ShownMessage>(2, {MessageKind::Confirmation, "終了しますか？"}));
+  EXPECT_EQ(asked, QStringList({"終了しますか？", "はい(&Y)", "いいえ(&N)", "終了しますか？", "はい(&Y)", "いいえ(&N)"}));
   EXPECT_TRUE(main.isVisible() && run.Button("btnPlay").isChecked());
 
   // Yes releases the play button and ends the message loop; should it not,
   // the loop is ended with a failing status. btnExit is locked while the
   // mechanism turns.
-  run.dialogs.ConfirmAnswers = {true};
+  run.answers.Then(Press(QMessageBox::Yes));
   QTimer::singleShot(0, &main, [&main] { main.close(); });
   QTimer::singleShot(20000, &main, [] { QCoreApplication::exit(1); });
   EXPECT_EQ(QApplication::exec(), 0);
   EXPECT_FALSE(run.Button("btnPlay").isChecked());
-  EXPECT_EQ(run.dialogs.Shown.size(), 3u);
 }
 
 }  // namespace

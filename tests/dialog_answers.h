@@ -6,6 +6,7 @@
 // the answers wait on a timer that runs inside their event loops.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
@@ -50,14 +52,16 @@ class DialogAnswers final : public QObject {
     }
     answered_ = modal;
     if (answers_.empty()) {
+      const auto* box = qobject_cast<QMessageBox*>(modal);
       ADD_FAILURE() << "an unexpected dialog: " << modal->metaObject()->className() << " "
-                    << modal->windowTitle().toStdString();
+                    << modal->windowTitle().toStdString() << " " << (box ? box->text().toStdString() : "");
       if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
       return;
     }
-    const DialogAnswer answer = std::move(answers_.front());
+    // Answered after this poll returns: an answer that opens the next dialog
+    // leaves the timer free to answer that one too.
+    QTimer::singleShot(0, modal, [modal, answer = std::move(answers_.front())] { answer(*modal); });
     answers_.pop_front();
-    answer(*modal);
   }
 
   QTimer poll_;
@@ -66,58 +70,62 @@ class DialogAnswers final : public QObject {
   QPointer<QWidget> answered_;
 };
 
-inline QMessageBox& AsMessageBox(QWidget& dialog) {
-  auto* box = qobject_cast<QMessageBox*>(&dialog);
-  if (box == nullptr) {
-    ADD_FAILURE() << "a " << dialog.metaObject()->className() << " where a message box was expected";
-    throw std::runtime_error("no message box");
+// The dialog as the kind expected; otherwise the test fails and the dialog
+// is closed. (An exception must not cross Qt's event handling.)
+template <typename T>
+T* Expected(QWidget& dialog) {
+  T* expected = qobject_cast<T*>(&dialog);
+  if (expected == nullptr) {
+    ADD_FAILURE() << "a " << dialog.metaObject()->className() << " where a " << T::staticMetaObject.className()
+                  << " was expected";
+    if (auto* other = qobject_cast<QDialog*>(&dialog)) other->reject();
   }
-  return *box;
+  return expected;
 }
 
 // Clicks the message box's button; its text and the captions of all its
-// buttons go to `seen` when given.
+// buttons, in the order of their kinds (Ok, Save, Yes, No, Cancel, Discard),
+// go to `seen` when given.
 inline DialogAnswer Press(QMessageBox::StandardButton which, QStringList* seen = nullptr) {
   return [which, seen](QWidget& dialog) {
-    QMessageBox& box = AsMessageBox(dialog);
+    auto* box = Expected<QMessageBox>(dialog);
+    if (box == nullptr) return;
     if (seen != nullptr) {
-      *seen << box.text();
-      for (QAbstractButton* button : box.buttons()) *seen << button->text();
+      *seen << box->text();
+      QList<QAbstractButton*> buttons = box->buttons();
+      std::sort(buttons.begin(), buttons.end(), [box](QAbstractButton* a, QAbstractButton* b) {
+        return box->standardButton(a) < box->standardButton(b);
+      });
+      for (QAbstractButton* button : buttons) *seen << button->text();
     }
-    QAbstractButton* button = box.button(which);
-    ASSERT_NE(button, nullptr) << "no such button on " << box.text().toStdString();
+    QAbstractButton* button = box->button(which);
+    ASSERT_NE(button, nullptr) << "no such button on " << box->text().toStdString();
     button->click();
   };
-}
-
-inline QFileDialog& AsFileDialog(QWidget& dialog) {
-  auto* files = qobject_cast<QFileDialog*>(&dialog);
-  if (files == nullptr) {
-    ADD_FAILURE() << "a " << dialog.metaObject()->className() << " where a file dialog was expected";
-    throw std::runtime_error("no file dialog");
-  }
-  return *files;
 }
 
 template <typename T>
 T& Part(QWidget& dialog, const char* name) {
   T* widget = dialog.findChild<T*>(QString::fromLatin1(name));
-  if (widget == nullptr) throw std::runtime_error(name);
+  EXPECT_NE(widget, nullptr) << name;
   return *widget;
 }
 
 // Picks the file type from the top of the box with the keyboard, types the
 // name over the proposed one and clicks the accepting button (Save or Open).
-// What the dialog showed goes to `seen` when given: its title, the entries of
-// the type box, the proposed name and the captions of its labels and buttons.
+// What the dialog showed goes to `seen` when given: its folder and title, the
+// entries of the type box, the proposed name and the captions of its labels
+// and buttons.
 inline DialogAnswer ChooseFile(int filter, const QString& name, QStringList* seen = nullptr) {
   return [=](QWidget& dialog) {
-    QFileDialog& files = AsFileDialog(dialog);
+    auto* found = Expected<QFileDialog>(dialog);
+    if (found == nullptr) return;
+    QFileDialog& files = *found;
     auto& types = Part<QComboBox>(files, "fileTypeCombo");
     auto& nameField = Part<QLineEdit>(files, "fileNameEdit");
     auto& buttons = Part<QDialogButtonBox>(files, "buttonBox");
     if (seen != nullptr) {
-      *seen << files.windowTitle();
+      *seen << files.directory().absolutePath() << files.windowTitle();
       for (int i = 0; i < types.count(); ++i) *seen << types.itemText(i);
       *seen << nameField.text();
       for (const char* label : {"lookInLabel", "fileNameLabel", "fileTypeLabel"}) *seen << Part<QLabel>(files, label).text();
@@ -130,6 +138,14 @@ inline DialogAnswer ChooseFile(int filter, const QString& name, QStringList* see
     QTest::keyClicks(&nameField, name);
     const bool save = files.acceptMode() == QFileDialog::AcceptSave;
     buttons.button(save ? QDialogButtonBox::Save : QDialogButtonBox::Open)->click();
+  };
+}
+
+// The export area dialog: the whole canvas, with or without the series.
+inline DialogAnswer AcceptArea(bool series = false) {
+  return [series](QWidget& dialog) {
+    Part<QCheckBox>(dialog, "chkRenzoku").setChecked(series);
+    Part<QPushButton>(dialog, "btnOK").click();
   };
 }
 

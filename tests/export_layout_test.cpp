@@ -90,13 +90,6 @@ TEST(ExportNames, ProposalsExtensionsAndProgressTexts) {
   EXPECT_EQ(ProposeExportName(names, kImageExtensions, Language::English, exists), "NewData(1)");
   EXPECT_EQ(PrintName(names, Language::English), "NewData(1)");
 
-  EXPECT_EQ(WithExtension("pic.JPG", ImageFilterExtension(1)), "pic.JPG");
-  EXPECT_EQ(WithExtension("pic", ImageFilterExtension(1)), "pic.jpg");
-  EXPECT_EQ(WithExtension("pic.bmp", ImageFilterExtension(1)), "pic.bmp.jpg");
-  EXPECT_EQ(ImageFilterExtension(4), ".gif");
-  EXPECT_EQ(MovieFilterExtension(2), ".mpg");
-  EXPECT_EQ(MovieFilterExtension(3), ".avi");
-
   EXPECT_EQ(ProgressLine("連続イメージ作成中...  [  %d ％ 完了 ]", 100), "連続イメージ作成中...  [  100 ％ 完了 ]");
   EXPECT_EQ(ProgressPercent(1, 17), 6);
   EXPECT_EQ(ProgressPercent(1, 180), 1) << "rounded, not truncated";
