@@ -1,7 +1,11 @@
 #include "model/part_frame.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 
 #include "model/part_kind.h"
 
@@ -17,10 +21,21 @@ double RotateYDeg(double cx, double cy, double x, double y, double angleDeg) {
   return cy + std::sin(a) * (x - cx) + std::cos(a) * (y - cy);
 }
 
-Point RotateRad(double cx, double cy, double x, double y, double angleRad) {
-  const double c = std::cos(angleRad);
-  const double s = std::sin(angleRad);
+namespace {
+
+Point Rotate(double cx, double cy, double x, double y, double c, double s) {
   return {cx + c * (x - cx) - s * (y - cy), cy + s * (x - cx) + c * (y - cy)};
+}
+
+}  // namespace
+
+Point RotateDeg(double cx, double cy, double x, double y, double angleDeg) {
+  const double a = angleDeg * kDegToRad;
+  return Rotate(cx, cy, x, y, std::cos(a), std::sin(a));
+}
+
+Point RotateRad(double cx, double cy, double x, double y, double angleRad) {
+  return Rotate(cx, cy, x, y, std::cos(angleRad), std::sin(angleRad));
 }
 
 double NormalizeAngle360(double angleDeg) {
@@ -62,10 +77,34 @@ double StrokeTerm(const PartRecord& part) {
   return part.Kind == PistonActive || part.Kind == PistonPassive ? PistonOffset(part.Size) : 0.0;
 }
 
-Point WorldPoint(const PartRecord& part, double dx, double dy) {
-  // One sine and cosine for both coordinates: the solver asks for thousands
-  // of pin positions per step.
-  return RotateRad(part.X, part.Y, part.X + dx + StrokeTerm(part), part.Y + dy, part.Angle * kDegToRad);
+Point WorldPoint(const PartRecord& part, double dx, double dy) { return WorldPoint(part, TurnOf(part), dx, dy); }
+
+PartTurn TurnOf(const PartRecord& part) {
+  // The solver asks for thousands of pin positions per step, of a few parts
+  // at a time: one sine and cosine for both coordinates, and the last few
+  // angles remembered by their bits (so that -0 and NaN are told apart).
+  struct Remembered {
+    uint64_t Bits = 0;
+    PartTurn Turn;
+  };
+  constexpr size_t kRemembered = 4;
+  thread_local std::array<Remembered, kRemembered> remembered{};
+  thread_local size_t next = 0;
+  const double angle = part.Angle * kDegToRad;
+  const uint64_t bits = std::bit_cast<uint64_t>(angle);
+  for (const Remembered& r : remembered) {
+    if (r.Bits == bits) {
+      return r.Turn;
+    }
+  }
+  const PartTurn turn{std::cos(angle), std::sin(angle)};
+  remembered[next] = {bits, turn};
+  next = (next + 1) % kRemembered;
+  return turn;
+}
+
+Point WorldPoint(const PartRecord& part, const PartTurn& turn, double dx, double dy) {
+  return Rotate(part.X, part.Y, part.X + dx + StrokeTerm(part), part.Y + dy, turn.Cos, turn.Sin);
 }
 
 Point PinWorld(const PartRecord& part, int slot) { return WorldPoint(part, part.PinX[slot], part.PinY[slot]); }

@@ -28,6 +28,8 @@ struct Point {
 // Every rotation helper takes the centre first, then the point.
 double RotateXDeg(double cx, double cy, double x, double y, double angleDeg);
 double RotateYDeg(double cx, double cy, double x, double y, double angleDeg);
+// Both coordinates of RotateXDeg and RotateYDeg with one sine and cosine.
+Point RotateDeg(double cx, double cy, double x, double y, double angleDeg);
 Point RotateRad(double cx, double cy, double x, double y, double angleRad);
 
 // The angle brought into [0, 360).
@@ -46,6 +48,15 @@ double StrokeTerm(const PartRecord& part);
 
 // Canvas position of the point (dx, dy) of the part's own frame.
 Point WorldPoint(const PartRecord& part, double dx, double dy);
+
+// The cosine and sine of a part's angle, to place many points of it with one
+// evaluation; they stand exactly where WorldPoint puts them.
+struct PartTurn {
+  double Cos = 1.0;
+  double Sin = 0.0;
+};
+PartTurn TurnOf(const PartRecord& part);
+Point WorldPoint(const PartRecord& part, const PartTurn& turn, double dx, double dy);
 Point PinWorld(const PartRecord& part, int slot);
 Point PenWorld(const PartRecord& part, int slot);
 

@@ -9,9 +9,9 @@ namespace {
 void MoveRigidly(PartRecord& part, Point from, Point to, double angle) {
   const double x = part.X + (to.X - from.X);
   const double y = part.Y + (to.Y - from.Y);
-  const double turn = angle - part.Angle;
-  part.X = RotateXDeg(to.X, to.Y, x, y, turn);
-  part.Y = RotateYDeg(to.X, to.Y, x, y, turn);
+  const Point turned = RotateDeg(to.X, to.Y, x, y, angle - part.Angle);
+  part.X = turned.X;
+  part.Y = turned.Y;
   part.Angle = angle;
 }
 

@@ -10,7 +10,9 @@ void TrialJournal::Touch(const Table& work, int part) {
   }
   trials_.back().Touched.set(static_cast<size_t>(part));
   savedParts_.push_back(part);
-  savedRecords_.push_back(work[part]);
+  const PartRecord& record = work[part];
+  savedRecords_.push_back(
+      {record.X, record.Y, record.Size, record.Angle, record.Mobility, record.Settled, record.PinState});
 }
 
 void TrialJournal::Undo(Table& work) {
@@ -19,7 +21,15 @@ void TrialJournal::Undo(Table& work) {
   // Newest first, so that a record saved by nested trials ends as it was
   // when this trial began.
   for (size_t k = savedParts_.size(); k > first; --k) {
-    work[savedParts_[k - 1]] = savedRecords_[k - 1];
+    PartRecord& record = work[savedParts_[k - 1]];
+    const Changeable& saved = savedRecords_[k - 1];
+    record.X = saved.X;
+    record.Y = saved.Y;
+    record.Size = saved.Size;
+    record.Angle = saved.Angle;
+    record.Mobility = saved.Mobility;
+    record.Settled = saved.Settled;
+    record.PinState = saved.PinState;
   }
   savedParts_.resize(first);
   savedRecords_.resize(first);

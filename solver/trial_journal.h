@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <cstddef>
 #include <vector>
@@ -10,10 +11,14 @@ namespace morvane {
 
 // Undo records for the solver's trials. Every trial of a joined part may end
 // undecided and must then leave WorkTable as it found it. Rather than a copy
-// of the whole table before each trial, the journal keeps a flat copy of a
-// record the first time a trial changes it: a trial costs the records it
-// touches, which in a long chain is a handful out of 49. Trials nest; the
-// changes of a trial that is kept belong to the trial around it.
+// of the whole table before each trial, the journal keeps what the solver may
+// change of a record the first time a trial changes it: a trial costs the
+// records it touches, which in a long chain is a handful out of 49. Trials
+// nest; the changes of a trial that is kept belong to the trial around it.
+//
+// The solver changes a part's place (X, Y, Angle, a piston's Size), its
+// Mobility, Settled and pin states, never its pins' numbers, offsets or
+// counts, nor anything else: only those fields are kept.
 class TrialJournal {
  public:
   void Begin();
@@ -31,8 +36,17 @@ class TrialJournal {
   };
   // Kept from step to step, so that a drive step allocates nothing once the
   // longest journal has been seen.
+  struct Changeable {
+    double X = 0.0;
+    double Y = 0.0;
+    double Size = 0.0;
+    double Angle = 0.0;
+    MobilityClass Mobility = MobilityClass::Held;
+    SettleState Settled = SettleState::Open;
+    std::array<PinStatus, kPinSlots> PinState{};
+  };
   std::vector<int> savedParts_;
-  std::vector<PartRecord> savedRecords_;
+  std::vector<Changeable> savedRecords_;
   std::vector<Trial> trials_;
 };
 
