@@ -9,7 +9,7 @@ namespace morvane {
 
 namespace {
 
-IntersectionResult BothPoints(Point one, Point two) { return {2, one.X, one.Y, two.X, two.Y}; }
+IntersectionResult BothPoints(Point one, Point two) { return {2, one.X, one.Y, two.X, two.Y, false}; }
 
 IntersectionResult TouchingPoint(double x1, double y1, double a, double theta) {
   const Point p = RotateRad(x1, y1, x1 + a, y1, theta);
@@ -41,14 +41,18 @@ IntersectionResult CircleIntersect(double x1, double y1, double r1, double x2, d
   if (!meets && !SnapRadii(d, r1, r2)) {
     return {};
   }
+  IntersectionResult cut;
   if (r1 + r2 == d || std::fabs(r1 - r2) == d) {
-    return TouchingPoint(x1, y1, r1 < r2 ? d - r2 : r1, theta);
+    cut = TouchingPoint(x1, y1, r1 < r2 ? d - r2 : r1, theta);
+  } else {
+    const double a = (d * d + r1 * r1 - r2 * r2) / 2.0 / d;
+    // Just short of touching, rounding can leave r1 * r1 a hair below a * a;
+    // the circles still meet, at the tangent point, rather than at NaN.
+    const double h = std::sqrt(std::max(r1 * r1 - a * a, 0.0));
+    cut = BothPoints(RotateRad(x1, y1, x1 + a, y1 + h, theta), RotateRad(x1, y1, x1 + a, y1 - h, theta));
   }
-  const double a = (d * d + r1 * r1 - r2 * r2) / 2.0 / d;
-  // Just short of touching, rounding can leave r1 * r1 a hair below a * a;
-  // the circles still meet, at the tangent point, rather than at NaN.
-  const double h = std::sqrt(std::max(r1 * r1 - a * a, 0.0));
-  return BothPoints(RotateRad(x1, y1, x1 + a, y1 + h, theta), RotateRad(x1, y1, x1 + a, y1 - h, theta));
+  cut.Snapped = !meets;
+  return cut;
 }
 
 IntersectionResult LineCircleIntersect(double cx, double cy, double r, double px, double py, double angleDeg) {
@@ -63,7 +67,7 @@ IntersectionResult LineCircleIntersect(double cx, double cy, double r, double px
   }
   if (dist == r) {
     const Point p = RotateRad(cx, cy, cx, ly, angle);
-    return {1, p.X, p.Y, p.X, p.Y};
+    return {1, p.X, p.Y, p.X, p.Y, false};
   }
   const double h = std::sqrt(r * r - (ly - cy) * (ly - cy));
   return BothPoints(RotateRad(cx, cy, cx + h, ly, angle), RotateRad(cx, cy, cx - h, ly, angle));

@@ -24,6 +24,8 @@ struct IntersectionResult {
   double Y1 = 0.0;
   double X2 = 0.0;
   double Y2 = 0.0;
+  // The circles missed each other and were made to touch.
+  bool Snapped = false;
 };
 
 IntersectionResult CircleIntersect(double x1, double y1, double r1, double x2, double y2, double r2);

@@ -78,6 +78,21 @@ Point NearerBranch(const IntersectionResult& cut, Point centre, double oldDirect
 // Rounding aside, a joint that stood open before the step.
 constexpr double kRoundingSlack = 1e-9;
 
+struct JointOpening {
+  bool Check = false;
+  double Allowed = 0;
+};
+
+// How far the joint may stand open once the second part, reaching from its
+// anchor to its end of the joint, is placed: one snap of the two circles, or
+// as far as it stood open already.
+JointOpening OpeningBefore(const PartRecord& second, const Anchor& anchor, int secondSlot, Point jointNow,
+                           double r1) {
+  const Point end = PinWorld(second, secondSlot);
+  const double reach = Distance(PinWorld(second, anchor.Slot), end);
+  return {true, std::max(kSnapTolerance * (r1 + reach), Distance(jointNow, end) + kRoundingSlack)};
+}
+
 int NoMeeting(MoveSolver& solver, int first, int second, const PinMove& move, double r1, const Anchor& anchor,
               double r2) {
   Note(solver, text::NoIntersection, first, second);
@@ -111,8 +126,6 @@ int SolveJoint(MoveSolver& solver, int first, int second, int slot, const PinMov
   const bool piston = IsPiston(q.Kind);
   const double r1 = Distance(move.Old, jointNow);
   const double r2 = anchor.Slot >= 0 ? Distance(PinWorld(q, anchor.Slot), jointNow) : 0.0;
-  const double reach = anchor.Slot >= 0 ? Distance(PinWorld(q, anchor.Slot), PinWorld(q, secondSlot)) : 0.0;
-  const double openBefore = Distance(jointNow, PinWorld(q, secondSlot));
   const double oldDirection = NormalizeAngle360(Direction(move.Old, jointNow));
 
   IntersectionResult cut = piston ? LineCircleIntersect(move.New.X, move.New.Y, r1, q.X, q.Y, q.Angle)
@@ -128,6 +141,9 @@ int SolveJoint(MoveSolver& solver, int first, int second, int slot, const PinMov
   const Point target = NearerBranch(cut, move.New, oldDirection);
   const PartRecord firstBefore = p;
   const PartRecord secondBefore = q;
+  // Only a snap can open a joint wider than it stood.
+  const JointOpening opening = cut.Snapped && !piston ? OpeningBefore(q, anchor, secondSlot, jointNow, r1)
+                                                       : JointOpening{};
   if (!TurnIntoPlace(Edit(solver, first), MovingSlot(solver, first, move), move.Old, move.New, slot, target)) {
     Note(solver, text::FirstPlacementFailed, first, second);
     return Refuse(solver, text::RodLength, kMoveFirstPartMisplaced);
@@ -136,9 +152,8 @@ int SolveJoint(MoveSolver& solver, int first, int second, int slot, const PinMov
     Note(solver, text::SecondPlacementFailed, first, second);
     return Refuse(solver, piston ? text::PistonRodLength : text::RodLength, kMoveSecondPartMisplaced);
   }
-  const double opening =
-      Distance(PinWorld(model.WorkTable[first], slot), PinWorld(model.WorkTable[second], secondSlot));
-  if (!piston && opening > std::max(kSnapTolerance * (r1 + reach), openBefore + kRoundingSlack)) {
+  if (opening.Check && Distance(PinWorld(model.WorkTable[first], slot),
+                                 PinWorld(model.WorkTable[second], secondSlot)) > opening.Allowed) {
     return NoMeeting(solver, first, second, move, r1, anchor, r2);
   }
   Edit(solver, first).Settled = SettleState::Placed;
