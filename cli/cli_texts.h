@@ -65,11 +65,18 @@ inline constexpr Message MovieHelp{
     "(640x480 for MPEG-1 and AVI only, 120x90 for GIF only)"};
 inline constexpr Message TraceHelp{
     "前向きに自動回転させ、各ステップのピンとペンの位置を書き出す（位置 0〜7200、ステップ 1〜80、"
-    "--pens-only はペンだけ）",
+    "--pens-only はペンだけ、--derivatives は動力部品の 1 ラジアンあたりの速度と加速度 vx, vy, ax, ay も）",
     "turn forward as automatic rotation does and write every pin and pen position per step "
-    "(positions 0-7200, steps 1-80; --pens-only: the pens alone)"};
+    "(positions 0-7200, steps 1-80; --pens-only: the pens alone; --derivatives: each point's velocity and "
+    "acceleration per radian of the power part, vx, vy, ax, ay)"};
 inline constexpr Message DriveHelp{"位置 P まで動かしたモデルを保存する",
                                    "turn the mechanism to track position P and save the model there"};
+inline constexpr Message AnalyzeHelp{
+    "自由度、四節機構のグラスホフの分類、死点、伝達角、揺動と早戻り比、ピストンの行程、ピンとペンの速度と加速度を"
+    "動力部品の動く範囲（ステップ N、既定 1 = 0.1°）にわたって調べる",
+    "report the mobility, the four-bar loops and their Grashof class, the dead points, transmission angles, "
+    "oscillating parts and time ratios, piston strokes and the speeds and accelerations of every pin and pen "
+    "over the power part's range (step N, 1 = 0.1 degree by default)"};
 
 // Problems with a request's values.
 inline constexpr Message BadPosition{"位置は 0 から 7200 までの整数です", "a position is a whole number from 0 to 7200"};
@@ -97,5 +104,35 @@ inline constexpr Message NotAMovie{"ムービーファイルの拡張子は .mpg
                                    "the movie file must end in .mpg, .avi or .gif"};
 inline constexpr Message MovieSizes{"大きさは 320x240 か 640x480 (.mpg, .avi)、320x240 か 120x90 (.gif) です",
                                     "the size is 320x240 or 640x480 for .mpg and .avi, 320x240 or 120x90 for .gif"};
+
+
+// The analysis report; the figures' own words come from the analysis.
+inline constexpr Message BadAnalysisFormat{"形式は text か json です", "the format is text or json"};
+inline constexpr Message MobilityLine{"自由度: {0}（固定節を含む節 {1}、関節 {2}）",
+                                      "mobility: {0} ({1} links with the ground, {2} joints)"};
+inline constexpr Message WhyLine{"  理由: {0}", "  why: {0}"};
+inline constexpr Message JointsLabel{"関節", "joints"};
+inline constexpr Message PartsOfJoint{"部品", "parts"};
+inline constexpr Message TurnsFully{"駆動: 動力部品は１回転する", "drive: the power part turns fully"};
+inline constexpr Message Rocks{"駆動: 動力部品は {0} と {1} の間を往復する",
+                               "drive: the power part rocks between {0} and {1}"};
+inline constexpr Message NoDrive{"駆動: 動力部品がない", "drive: no power part"};
+inline constexpr Message DeadPointLine{"  死点 {0}（{1} で止まる: {2}）", "  dead point {0} (refused at {1}: {2})"};
+inline constexpr Message FourBarLine{
+    "四節機構 部品 {0}-{1}-{2}: 固定節 {3}、クランク {4}、連接棒 {5}、てこ {6}: {7}（{8}）",
+    "four-bar of parts {0}-{1}-{2}: ground {3}, crank {4}, coupler {5}, rocker {6}: {7} ({8})"};
+inline constexpr Message TransmissionLine{
+    "伝達角 ピン {0}: 最小 {1}°（{2}）、最大 {3}°（{4}）、90° から最大 {5}°",
+    "transmission angle at pin {0}: least {1}° at {2}, greatest {3}° at {4}, at most {5}° from 90°"};
+inline constexpr Message OscillatorLine{"揺動 部品 {0}: 揺動角 {1}°、折り返し {2} と {3}",
+                                        "oscillator part {0}: swing {1}°, reversing at {2} and {3}"};
+inline constexpr Message TimeRatioPart{"、早戻り比 {0}", ", time ratio {0}"};
+inline constexpr Message PistonLine{"ピストン 部品 {0}: 伸び {1}（{2}）から {3}（{4}）、行程 {5}",
+                                    "piston part {0}: extension {1} at {2} to {3} at {4}, stroke {5}"};
+inline constexpr Message SpeedsLine{"速度と加速度（角度ステップ {0}、毎秒 {1}°）:",
+                                    "speeds and accelerations (angle step {0}, {1}° a second):"};
+inline constexpr Message PointLine{
+    "  {0}: 速さ最大 {1} px/rad = {2} px/s（{3}）、加速度最大 {4} px/rad² = {5} px/s²（{6}）",
+    "  {0}: speed up to {1} px/rad = {2} px/s at {3}, acceleration up to {4} px/rad² = {5} px/s² at {6}"};
 
 }  // namespace morvane::cli_texts

@@ -16,9 +16,10 @@ const std::vector<Command>& Commands() {
       {"print", "print MODEL.mvd -o OUT.pdf [--series] [--area X,Y,W,H]", cli_texts::PrintHelp, RunPrint},
       {"movie", "movie MODEL.mvd -o OUT.(mpg|avi|gif) [--size 320x240|640x480|120x90] [--area X,Y,W,H]",
        cli_texts::MovieHelp, RunMovie},
-      {"trace", "trace MODEL.mvd [--from P] [--to P] [--step N] [--format csv|jsonl] [--pens-only]",
+      {"trace", "trace MODEL.mvd [--from P] [--to P] [--step N] [--format csv|jsonl] [--pens-only] [--derivatives]",
        cli_texts::TraceHelp, RunTrace},
       {"drive", "drive MODEL.mvd --to P [--step N] -o OUT.mvd", cli_texts::DriveHelp, RunDrive},
+      {"analyze", "analyze MODEL.mvd [--step N] [--format text|json]", cli_texts::AnalyzeHelp, RunAnalyze},
   };
   return commands;
 }

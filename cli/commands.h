@@ -17,5 +17,6 @@ int RunExport(const std::vector<std::string>& args, CliContext& context);
 int RunSeries(const std::vector<std::string>& args, CliContext& context);
 int RunPrint(const std::vector<std::string>& args, CliContext& context);
 int RunMovie(const std::vector<std::string>& args, CliContext& context);
+int RunAnalyze(const std::vector<std::string>& args, CliContext& context);
 
 }  // namespace morvane::cli

@@ -22,6 +22,7 @@ struct TraceRequest {
   std::optional<int32_t> Step;
   bool Json = false;
   bool PensOnly = false;
+  bool Derivatives = false;
 };
 
 std::optional<TraceRequest> ParseRequest(std::vector<std::string> args, CliContext& context) {
@@ -29,6 +30,7 @@ std::optional<TraceRequest> ParseRequest(std::vector<std::string> args, CliConte
   std::string problem;
   TraceRequest request;
   request.PensOnly = TakeFlag(args, "--pens-only");
+  request.Derivatives = TakeFlag(args, "--derivatives");
   const auto parsed = ParseArgs(args, {"--from", "--to", "--step", "--format"}, context, problem);
   if (parsed && parsed->Positional.size() != 1) {
     problem = context.Text(parsed->Positional.empty() ? cli_texts::MissingModel : cli_texts::TooManyArguments);
@@ -70,7 +72,7 @@ int32_t Distance(int32_t from, std::optional<int32_t> to) {
 class TraceOutput {
  public:
   TraceOutput(const ModelState& model, const TraceRequest& request, std::ostream& out)
-      : columns_(ColumnsOf(model)), json_(request.Json), pensOnly_(request.PensOnly), out_(out) {
+      : columns_(ColumnsOf(model, request.Derivatives)), json_(request.Json), pensOnly_(request.PensOnly), out_(out) {
     if (pensOnly_) {
       columns_.Pins.clear();
     }
@@ -81,9 +83,9 @@ class TraceOutput {
 
   void Row(const ModelState& model, const PenLoci& loci) {
     if (json_ && pensOnly_) {
-      WriteJsonPens(columns_, loci, model.PowerPosition, out_);
+      WriteJsonPens(columns_, loci, model, out_);
     } else if (json_) {
-      WriteJsonRow(model, out_);
+      WriteJsonRow(model, columns_.Derivatives, out_);
     } else {
       WriteCsvRow(columns_, model, loci, out_);
     }

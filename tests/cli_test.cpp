@@ -43,7 +43,7 @@ TEST(Cli, CheckSeparatesSoundBrokenAndUnreadableFiles) {
 
 TEST(Cli, BadArgumentsGiveUsageAndStatus64) {
   for (const std::string args : {"", "frobnicate", "info", "info a.mvd b.mvd", "check --colour red x.mvd",
-                                 "--lang fr info x.mvd"}) {
+                                 "--lang fr info x.mvd", "analyze x.mvd --format xml", "analyze x.mvd --step 0"}) {
     const auto run = RunCli(args);
     EXPECT_EQ(run.ExitCode, 64) << args;
     EXPECT_NE(run.Err.find("usage: morvane-cli"), std::string::npos) << args << ": " << run.Err;
@@ -51,6 +51,7 @@ TEST(Cli, BadArgumentsGiveUsageAndStatus64) {
   const auto help = RunCli("--help");
   EXPECT_EQ(help.ExitCode, 0);
   EXPECT_NE(help.Out.find("check MODEL.mvd"), std::string::npos);
+  EXPECT_NE(help.Out.find("analyze MODEL.mvd [--step N] [--format text|json]"), std::string::npos);
   const auto version = RunCli("--version");
   EXPECT_EQ(version.ExitCode, 0);
   EXPECT_EQ(version.Out.rfind("morvane-cli ", 0), 0u);

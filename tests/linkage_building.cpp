@@ -69,14 +69,14 @@ std::unique_ptr<ModelState> FourBar(const FourBarLengths& lengths, double ground
   return m;
 }
 
-std::unique_ptr<ModelState> InLineSliderCrank(double crank, double rod) {
+std::unique_ptr<ModelState> SliderCrank(double crank, double rod, double offset) {
   auto m = WithPowerDisk(crank, 0);
   const Vec b = kAxle + crank;
-  const Vec slider = b + rod;
+  const Vec slider = b + Vec(std::sqrt(rod * rod - offset * offset), offset);
   AddBar(*m, RodPassive1, b, slider, rod + 40, {{101, PinStatus::Movable, 0}, {102, PinStatus::Movable, rod}});
   // The piston's first hole is 240 beyond its origin at a stroke of 0; the
-  // outermost slider stands at a stroke of 90 + crank, so the whole stroke
-  // lies within 0..180 for a crank up to 90.
+  // slider starts (nearly) outermost at a stroke of 90 + crank, so the whole
+  // stroke lies within 0..180 for a crank up to 90 and a small offset.
   AddBar(*m, PistonPassive, slider - (330.0 + crank), slider, 90 + crank, {{102, PinStatus::Movable, 240}});
   Finish(*m, 103);
   return m;

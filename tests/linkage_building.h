@@ -31,8 +31,8 @@ std::unique_ptr<ModelState> FourBar(const FourBarLengths& lengths, double ground
                                     int elbow = 1);
 
 // A power disk whose crank pin 101 carries a rod of length `rod` to pin 102
-// on a piston whose axis runs through the axle along the x axis.
-std::unique_ptr<ModelState> InLineSliderCrank(double crank, double rod);
+// on a piston whose axis runs along the x axis `offset` below the axle.
+std::unique_ptr<ModelState> SliderCrank(double crank, double rod, double offset = 0);
 
 // Where the pin's first slot stands.
 std::complex<double> PinAt(const ModelState& model, int32_t pin);
