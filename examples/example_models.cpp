@@ -1,16 +1,12 @@
 #include "examples/example_models.h"
 
-#include <cmath>
-
+#include "examples/classic_models.h"
 #include "examples/model_building.h"
 #include "model/part_kind.h"
-#include "model/part_frame.h"
 
 namespace morvane::examples {
 
 namespace {
-
-double Direction(double dx, double dy) { return std::atan2(dy, dx) * kRadToDeg; }
 
 // Power disk at (300, 400) with a crank pin `crank` pixels to the right, a
 // coupler rod along the x axis and a rocker hanging down to its fixed pivot.
@@ -32,7 +28,7 @@ void FourBarOnDisk(Session& session, int32_t disk, double crank) {
 void LocksPastNinety(Session& session) {
   AddPart(session, DiskActive1, 300, 400);
   AddPart(session, RodPassive3, 360, 400);
-  AddPart(session, RodPassive2, 720, 560, Direction(-120, -160));
+  AddPart(session, RodPassive2, 720, 560, Direction({}, {-120, -160}));
   Drop(session, Hatome, 360, 400);
   Drop(session, Hatome, 600, 400);
   Drop(session, KoteiPin, 720, 560);
@@ -61,7 +57,7 @@ void SliderCrank(Session& session) {
 // Drag-link: the ground link (power rod axle to follower pivot) is the shortest.
 void PowerRodDragLink(Session& session) {
   AddPart(session, RodActive2, 300, 300);
-  AddPart(session, RodPassive2, 340, 340, Direction(120, 160));
+  AddPart(session, RodPassive2, 340, 340, Direction({}, {120, 160}));
   Drop(session, KoteiPin, 340, 340);
   AddPart(session, RodPassive2, 460, 300, 90);
   Drop(session, Hatome, 460, 300);
@@ -72,7 +68,7 @@ void PowerRodDragLink(Session& session) {
 // dyad down to another fixed pivot.
 void SixBarTriangle(Session& session) {
   AddPart(session, DiskActive1, 300, 400);
-  AddPart(session, RodPassive3, 340, 400, Direction(180, 240));
+  AddPart(session, RodPassive3, 340, 400, Direction({}, {180, 240}));
   AddPart(session, Triangle1, 400, 640);
   AddPart(session, RodPassive3, 400, 520, 180);
   AddPart(session, RodPassive2, 100, 280, 90);
@@ -93,6 +89,24 @@ const std::vector<ExampleModel>& ExampleModels() {
       {"power-rod-drag-link.mvd", PowerRodDragLink},
       {"six-bar-triangle.mvd", SixBarTriangle},
       {"four-pens.mvd", FourPens},
+      {"hoekens.mvd", Hoekens},
+      {"chebyshev.mvd", Chebyshev},
+      {"watt.mvd", Watt},
+      {"roberts.mvd", Roberts},
+      {"hart-inversor.mvd", HartInversor},
+      {"quick-return.mvd", QuickReturn},
+      {"windscreen-wiper.mvd", WindscreenWiper},
+      {"drag-link.mvd", DragLink},
+      {"change-point.mvd", ChangePoint},
+      {"sewing-needle.mvd", SewingNeedle},
+      {"pantograph.mvd", Pantograph},
+      {"klann-leg.mvd", KlannLeg},
+  };
+  return models;
+}
+
+const std::vector<ExampleModel>& LockingModels() {
+  static const std::vector<ExampleModel> models = {
       {"locks-before-turn.mvd", LocksBeforeTurn},
       {"locks-past-ninety.mvd", LocksPastNinety},
   };

@@ -54,7 +54,9 @@ class ExportCommandsTest : public ::testing::Test {
     run.dialogs.FileAnswers.push_back(app::FileChoice{QString::fromStdString((folder / name).string()), filterIndex});
   }
   // Opened, the model gives the proposed names; loaded, it leaves them to the folder.
-  void Open(const std::string& name) { ASSERT_EQ(session.Open(kExamples + name), std::nullopt); }
+  void Open(const std::string& name, const std::string& folder = kExamples) {
+    ASSERT_EQ(session.Open(folder + name), std::nullopt);
+  }
   void Load(const std::string& name) { session.MutableModel() = *LoadModel(kExamples + name); }
   bool Exists(const std::string& name) const { return std::filesystem::exists(folder / name); }
   QImage Read(const std::string& name) const { return QImage(QString::fromStdString((folder / name).string())); }
@@ -104,7 +106,7 @@ TEST_F(ExportCommandsTest, ProposedNamesExtensionsAndTheCaptionOfTheProposal) {
 }
 
 TEST_F(ExportCommandsTest, ARefusedSeriesSaysWhyWritesNothingAndPutsEverythingBack) {
-  Open("locks-past-ninety.mvd");
+  Open("locks-past-ninety.mvd", kLockingModels);
   const ModelState before = session.Model();
   const MainEnabledAtShow watch(run.program);
   Answer("sheet.jpg", 0);
@@ -154,7 +156,7 @@ TEST_F(ExportCommandsTest, MoviesAskForTheirFileAndRecordWithTheMainWindowDisabl
                          "AVI movie (640x480)|*.avi|GIF animation (120x90)|*.gif|GIF animation (320x240)|*.gif"}));
   EXPECT_EQ(Probe((folder / "anim.gif").string(), "width,height,nb_read_frames", "-count_frames"), "120,90,24");
 
-  Open("locks-past-ninety.mvd");
+  Open("locks-past-ninety.mvd", kLockingModels);
   const ModelState before = session.Model();
   Answer("stop.mpg", 0);
   EXPECT_FALSE(ClickAndAccept(run, "btnMakeMovie")) << "no series box";

@@ -53,8 +53,8 @@ class FileDialogsTest : public ::testing::TestWithParam<Language> {
     run.Main().show();
     Load("crank-rocker.mvd");
   }
-  void Load(const std::string& name) {
-    run.Doc().MutableModel() = *LoadModel(kExamples + name);
+  void Load(const std::string& name, const std::string& from = kExamples) {
+    run.Doc().MutableModel() = *LoadModel(from + name);
     run.program.View().Update();
     run.Doc().StartFolder(folder.Path.string());
   }
@@ -91,7 +91,7 @@ TEST_P(FileDialogsTest, EveryFilterWritesItsTypeUnderTheTypedName) {
     run.Press("btnMakeMovie");
     ExpectWritten(saved, expected);
   }
-  Load("locks-past-ninety.mvd");
+  Load("locks-past-ninety.mvd", kLockingModels);
   for (const Saved& saved : kMovies) {
     run.answers.Then(AcceptArea()).Then(ChooseFile(saved.Filter, saved.Typed));
     run.answers.Then(Press(QMessageBox::Ok)).Then(Press(QMessageBox::Ok));

@@ -66,7 +66,7 @@ TEST(RotationTest, PlayStepsAtMostOncePerFrameUntilReleased) {
 TEST(RotationTest, RefusedStepShowsOneMessageAndStops) {
   // Where a plain session, turned the same way, stops and what it says.
   Session alone;
-  ASSERT_FALSE(alone.Open(kExamples + "locks-past-ninety.mvd"));
+  ASSERT_FALSE(alone.Open(kLockingModels + "locks-past-ninety.mvd"));
   alone.SetSpeed(0);
   DriveResult result;
   while ((result = alone.DriveTo(alone.NextAutoPosition(Rotation::Forward))).Status == DriveStatus::Moved) {
@@ -76,7 +76,7 @@ TEST(RotationTest, RefusedStepShowsOneMessageAndStops) {
   ASSERT_TRUE(lastGood > 900 && lastGood < 985) << lastGood;
 
   RunningProgram run;
-  run.Choose("btnOpen", kExamples + "locks-past-ninety.mvd");
+  run.Choose("btnOpen", kLockingModels + "locks-past-ninety.mvd");
   Control<QComboBox>(run.Main(), "cmbSpeed").setCurrentIndex(0);
   run.Press("btnPlay");
   ASSERT_TRUE(QTest::qWaitFor([&] { return !run.Button("btnPlay").isChecked(); }, kTimeoutMs));

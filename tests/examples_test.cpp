@@ -1,29 +1,59 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
+#include <set>
 
+#include "examples/example_models.h"
+#include "examples/examples_texts.h"
 #include "model/model_file.h"
 #include "tests/test_support.h"
-#include "examples/example_models.h"
 
 namespace morvane {
 namespace {
 
-// The files in examples/ are what the catalogue builds, and each survives a
-// read and a second save byte for byte.
-TEST(Examples, FilesMatchTheirConstructionAndRoundTrip) {
-  ASSERT_GE(examples::ExampleModels().size(), 6u);
-  for (const examples::ExampleModel& example : examples::ExampleModels()) {
+void ExpectFilesMatchTheirConstruction(const std::vector<examples::ExampleModel>& models, const std::string& folder) {
+  for (const examples::ExampleModel& example : models) {
     Session built;
     example.Build(built);
-    const std::string onDisk = testing::ReadWholeFile(testing::kExamples + example.FileName);
+    const std::string onDisk = testing::ReadWholeFile(folder + example.FileName);
     EXPECT_EQ(onDisk, FormatModelText(built.Model())) << example.FileName << ": regenerate with make_examples";
 
     auto read = std::make_unique<ModelState>();
-    ASSERT_EQ(ReadModelFile(testing::kExamples + example.FileName, *read).Status, ReadStatus::Ok) << example.FileName;
+    ASSERT_EQ(ReadModelFile(folder + example.FileName, *read).Status, ReadStatus::Ok) << example.FileName;
     EXPECT_EQ(FormatModelText(*read), onDisk) << example.FileName;
     EXPECT_TRUE(read->HasPowerPart) << example.FileName;
   }
+}
+
+// The files in examples/ and the locking models of the tests are what the
+// catalogue builds, and each survives a read and a second save byte for byte.
+TEST(Examples, FilesMatchTheirConstructionAndRoundTrip) {
+  ExpectFilesMatchTheirConstruction(examples::ExampleModels(), testing::kExamples);
+  ExpectFilesMatchTheirConstruction(examples::LockingModels(), testing::kLockingModels);
+}
+
+// The gallery lists exactly the models of the examples folder, each with a
+// name and a sentence in both languages.
+TEST(Examples, EveryExampleHasItsTextsAndTheFolderHoldsNothingElse) {
+  const std::vector<examples::ExampleModel>& models = examples::ExampleModels();
+  ASSERT_EQ(models.size(), examples_texts::kExampleTexts.size());
+  std::set<std::string> listed;
+  for (size_t i = 0; i < models.size(); ++i) {
+    const examples_texts::ExampleText& text = examples_texts::kExampleTexts[i];
+    EXPECT_EQ(text.FileName, models[i].FileName);
+    EXPECT_FALSE(text.Name.Japanese.empty() || text.Name.English.empty() || text.About.Japanese.empty() ||
+                 text.About.English.empty())
+        << text.FileName;
+    listed.insert(models[i].FileName);
+  }
+  std::set<std::string> inFolder;
+  for (const auto& entry : std::filesystem::directory_iterator(testing::kExamples)) {
+    if (entry.path().extension() == ".mvd") {
+      inFolder.insert(entry.path().filename().string());
+    }
+  }
+  EXPECT_EQ(inFolder, listed);
 }
 
 }  // namespace

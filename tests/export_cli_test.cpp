@@ -18,7 +18,7 @@ using ::testing::HasSubstr;
 using ::testing::Not;
 
 const std::string kFree = kExamples + "crank-rocker.mvd ";
-const std::string kLocking = kExamples + "locks-past-ninety.mvd ";
+const std::string kLocking = kLockingModels + "locks-past-ninety.mvd ";
 
 // Only the fixture's folder is used.
 using ExportCli = ExportTest;

@@ -72,7 +72,7 @@ TEST_F(ExportFlow, TheSeriesSheetShowsEighteenPositionsAndTurnsBack) {
 }
 
 TEST_F(ExportFlow, ARefusedMoveStopsTheSeriesWritingNothing) {
-  Open("locks-past-ninety.mvd");
+  Open("locks-past-ninety.mvd", kLockingModels);
   const ModelState before = session.Model();
   const std::string path = Path("sheet.gif");
   WriteBytes(path, "older");
@@ -96,7 +96,7 @@ TEST_F(ExportFlow, PrintsEighteenFramedPicturesOnOnePortraitPage) {
   EXPECT_EQ(series.Pages, 1);
   EXPECT_LT(series.Points.width(), series.Points.height()) << "portrait";
 
-  Open("locks-past-ninety.mvd");
+  Open("locks-past-ninety.mvd", kLockingModels);
   const ExportOutcome stopped = PrintSeries(scene, printer, progress);
   EXPECT_EQ(stopped.Status, ExportStatus::Stopped);
   EXPECT_EQ(stopped.Messages,

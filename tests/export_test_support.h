@@ -53,7 +53,9 @@ inline const std::string kRodRefusal = "Since the length of a rod does not suit,
 // folder for the files they write.
 class ExportTest : public ::testing::Test {
  protected:
-  void Open(const std::string& example) { ASSERT_EQ(session.Open(kExamples + example), std::nullopt); }
+  void Open(const std::string& example, const std::string& folder = kExamples) {
+    ASSERT_EQ(session.Open(folder + example), std::nullopt);
+  }
   std::string Path(const std::string& name) const { return (folder / name).string(); }
   // Turns the power part to `track` the way the user would, `step` at a time.
   void TurnTo(int32_t track, int32_t step) {

@@ -133,7 +133,7 @@ TEST_F(MovieFlow, FramesAreCaptionedFrom240PixelsHigh) {
 }
 
 TEST_F(MovieFlow, ARefusalKeepsTheMovieSoFarButNoAnimation) {
-  Open("locks-past-ninety.mvd");
+  Open("locks-past-ninety.mvd", kLockingModels);
   const TurnBack before = session.RememberPosition();
   const std::string mpeg = Path("stop.mpg"), avi = Path("stop.avi"), gif = Path("stop.gif");
   for (const std::string& path : {mpeg, gif}) {

@@ -44,7 +44,7 @@ TEST(RenderCommand, PicturesAndRefusals) {
       {model + "--area 1,2,3", 64, usage},          {model + "--size 0x10", 64, usage},
       {model + "--position 7201", 64, usage},       {model + "-o", 64, usage},
       {folder + "/missing.mvd" + out, 2, "missing.mvd: "},
-      {kExamples + "locks-before-turn.mvd --position 3600" + out, 3, "cannot move"}};
+      {kLockingModels + "locks-before-turn.mvd --position 3600" + out, 3, "cannot move"}};
   for (const auto& r : refusals) {
     const auto run = RunCli("render " + r.Args);
     EXPECT_EQ(run.ExitCode, r.ExitCode) << r.Args;

@@ -80,13 +80,15 @@ void ExpectMatchesReferences(const Rendering& rendering, const std::string& name
 
 TEST(GoldenRendering, ExampleModelsAndEveryKind) {
   int examples = 0;
-  for (const fs::directory_entry& entry : fs::directory_iterator(kExamples)) {
-    if (entry.path().extension() == ".mvd") {
-      ExpectMatchesReferences(Render(*LoadModel(entry.path().string())), entry.path().stem().string());
-      ++examples;
+  for (const std::string& folder : {kExamples, kLockingModels}) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+      if (entry.path().extension() == ".mvd") {
+        ExpectMatchesReferences(Render(*LoadModel(entry.path().string())), entry.path().stem().string());
+        ++examples;
+      }
     }
   }
-  EXPECT_GE(examples, 6);
+  EXPECT_GE(examples, 19);
   ExpectMatchesReferences(RenderEveryKind(), "every-kind");
 }
 

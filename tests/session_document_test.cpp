@@ -117,7 +117,7 @@ TEST(SessionDocument, ReturnToPlacementClearAllAndMoveAll) {
 // to where it stood.
 TEST(SessionDocument, ExportRoadStopsAtTheFirstRefusalAndTurnsBack) {
   Session s;
-  ASSERT_EQ(s.Open(testing::kExamples + "locks-before-turn.mvd"), std::nullopt);
+  ASSERT_EQ(s.Open(testing::kLockingModels + "locks-before-turn.mvd"), std::nullopt);
   const TurnBack start = s.RememberPosition();
   const ModelState before = s.Model();
   int reached = 0;

@@ -53,23 +53,28 @@ std::pair<Vec, std::optional<Vec>> ClosedForm(const Crank& k, const PartRecord& 
   return {a, a + coupler * pivot / std::abs(pivot) * std::polar(1.0, turn)};
 }
 
-// The locking example is refused from the first tick at which coupler and
+// The locking models are refused from the first tick at which coupler and
 // rocker cannot reach, even with the 0.1 % by which the solver lets circles
-// that just miss touch. Every other one turns all the way, staying sound, and
-// the crank-rocker and slider-crank keep to their closed form.
+// that just miss touch. Every example turns all the way, staying sound, and
+// the crank-rocker and slider-crank keep to their closed form. Each is back
+// where it began after two turns, but for the change-point four-bar, which
+// may go on along its other branch when its links lie in one line.
 TEST(ExampleDrives, EveryExampleTurnsTwiceBothWaysAtEverySpeedUnlessItLocks) {
-  int examples = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(kExamples)) {
-    if (entry.path().extension() != ".mvd") {
-      continue;
+  std::vector<std::filesystem::path> files;
+  for (const std::string& folder : {kExamples, kLockingModels}) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      if (entry.path().extension() == ".mvd") {
+        files.push_back(entry.path());
+      }
     }
-    ++examples;
-    const std::string file = entry.path().filename().string();
+  }
+  for (const std::filesystem::path& path : files) {
+    const std::string file = path.filename().string();
     const bool locks = file.find("locks") != std::string::npos;
     const bool closedForm = file == "crank-rocker.mvd" || file == "slider-crank.mvd";
     for (const int32_t step : kAngleSteps) {
       for (const Rotation direction : {Rotation::Forward, Rotation::Backward}) {
-        Rig rig(LoadModel(entry.path().string()));
+        Rig rig(LoadModel(path.string()));
         const auto start = std::make_unique<ModelState>(*rig.Model);
         const Crank c(*start);
         const double reach = 1.001 * (std::abs(c.A - c.B) + std::abs(c.D - c.B));
@@ -93,13 +98,13 @@ TEST(ExampleDrives, EveryExampleTurnsTwiceBothWaysAtEverySpeedUnlessItLocks) {
           EXPECT_EQ(result.Status, DriveStatus::Refused) << step;
           EXPECT_EQ(result.Code, kMoveNoIntersection);
           EXPECT_EQ(result.RefusalText, text::RodLength);
-        } else if (direction == Rotation::Forward) {
+        } else if (direction == Rotation::Forward && file != "change-point.mvd") {
           EXPECT_LT(WorstFault(*rig.Model, *start, true), 1e-6) << file << " step " << step;
         }
       }
     }
   }
-  EXPECT_GE(examples, 6);
+  EXPECT_GE(files.size(), 19u);
 }
 
 // A coupler held by a fixed pin, or hanging from the crank pin alone and left

@@ -11,6 +11,9 @@
 namespace morvane::testing {
 
 inline const std::string kExamples = std::string(MORVANE_SOURCE_DIR) + "/examples/";
+// Mechanisms that lock part of the way round, built by the example generator
+// for the tests alone.
+inline const std::string kLockingModels = std::string(MORVANE_SOURCE_DIR) + "/tests/data/locking/";
 
 struct CliRun {
   int ExitCode = -1;

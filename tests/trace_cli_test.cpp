@@ -123,15 +123,15 @@ TEST(TraceCli, CsvAndJsonlHoldTheSolversExactNumbersAtEveryStep) {
 }
 
 TEST(TraceCli, RefusedStepKeepsTheRowsSoFarAndExits3) {
-  Rig rig(LoadModel(kExamples + "locks-before-turn.mvd"));
+  Rig rig(LoadModel(kLockingModels + "locks-before-turn.mvd"));
   while (rig.Step(rig.Model->PowerPosition + 40).Status == DriveStatus::Moved) {
   }
-  const CliRun run = RunCli("trace " + kExamples + "locks-before-turn.mvd");
+  const CliRun run = RunCli("trace " + kLockingModels + "locks-before-turn.mvd");
   EXPECT_EQ(run.ExitCode, 3);
   EXPECT_EQ(run.Err, "Since the length of a rod does not suit, it cannot move.\n");
   const std::vector<std::string> lines = Split(run.Out, '\n');
   EXPECT_EQ(lines.size(), static_cast<size_t>(rig.Model->PowerPosition / 40 + 2));
-  EXPECT_EQ(RunCli("--lang ja trace " + kExamples + "locks-before-turn.mvd").Err,
+  EXPECT_EQ(RunCli("--lang ja trace " + kLockingModels + "locks-before-turn.mvd").Err,
             "ロッドの長さが合わないので移動できません。\n");
 }
 
@@ -160,7 +160,7 @@ TEST(DriveCli, SavesTheModelTurnedToThePositionOrNothing) {
   EXPECT_TRUE(saved->PowerPosition == 900 && saved->TrackPosition == 900 && saved->AngleStep == rig.Model->AngleStep);
   EXPECT_LT(WorstFault(*saved, *rig.Model, true), 1e-9);
 
-  const CliRun run = RunCli("drive " + kExamples + "locks-before-turn.mvd --to 3600 -o " + folder + "/refused.mvd");
+  const CliRun run = RunCli("drive " + kLockingModels + "locks-before-turn.mvd --to 3600 -o " + folder + "/refused.mvd");
   EXPECT_EQ(run.ExitCode, 3);
   EXPECT_FALSE(std::filesystem::exists(folder + "/refused.mvd"));
   std::filesystem::remove_all(folder);
