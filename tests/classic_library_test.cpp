@@ -7,6 +7,7 @@
 #include <cmath>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 
 #include "examples/example_models.h"
 #include "model/part_frame.h"
@@ -20,7 +21,7 @@ using namespace testing;
 // The rows of `morvane-cli trace`, one per step: each column by its name.
 class Trace {
  public:
-  Trace(const std::string& example, int step, int to = 7200) {
+  Trace(const std::string& example, int step, int to = 7200) : example_(example) {
     const CliRun run = RunCli("trace " + kExamples + example + " --step " + std::to_string(step) + " --to " +
                               std::to_string(to));
     exitCode_ = run.ExitCode;
@@ -46,7 +47,7 @@ class Trace {
   // A pin by its number, or a pen by its colour ("red").
   Point At(size_t row, const std::string& point) const {
     const std::string prefix = std::isdigit(static_cast<unsigned char>(point[0])) ? "pin" : "pen_";
-    return {rows_[row].at(columns_.at(prefix + point + "_x")), rows_[row].at(columns_.at(prefix + point + "_y"))};
+    return {rows_[row].at(Column(prefix + point + "_x")), rows_[row].at(Column(prefix + point + "_y"))};
   }
   // The point's places at the rows whose positions lie in [from, to].
   std::vector<Point> Path(const std::string& point, int32_t from, int32_t to) const {
@@ -66,6 +67,15 @@ class Trace {
   }
 
  private:
+  size_t Column(const std::string& name) const {
+    const auto found = columns_.find(name);
+    if (found == columns_.end()) {
+      throw std::runtime_error(example_ + " has no column " + name);
+    }
+    return found->second;
+  }
+
+  std::string example_;
   int exitCode_ = -1;
   std::map<std::string, size_t> columns_;
   std::vector<std::vector<double>> rows_;
@@ -170,6 +180,7 @@ TEST(ClassicLibrary, QuickReturnWiperPantographAndNeedleKeepTheirRatios) {
   EXPECT_NEAR(slow / (3600 - slow), (180 + alpha) / (180 - alpha), 0.002);
 
   const Trace wiper("windscreen-wiper.mvd", 10);
+  ASSERT_EQ(wiper.ExitCode(), 0);
   double leastSwing = 360;
   double mostSwing = -360;
   for (size_t row = 0; row < wiper.Rows(); ++row) {
@@ -180,6 +191,7 @@ TEST(ClassicLibrary, QuickReturnWiperPantographAndNeedleKeepTheirRatios) {
   EXPECT_GE(mostSwing - leastSwing, 90);
 
   const Trace pantograph("pantograph.mvd", 10);
+  ASSERT_EQ(pantograph.Rows(), 721u);
   for (size_t row = 0; row < pantograph.Rows(); ++row) {
     const Point fixed = pantograph.At(row, "104");
     const Point stylus = pantograph.At(row, "black");
@@ -188,8 +200,9 @@ TEST(ClassicLibrary, QuickReturnWiperPantographAndNeedleKeepTheirRatios) {
     EXPECT_NEAR(copy.Y, 2 * stylus.Y - fixed.Y, 1e-6);
   }
 
-  const Trace needle("sewing-needle.mvd", 10);
+  const Trace needle("sewing-needle.mvd", 10, 3600);
   const std::vector<Point> stroke = needle.Path("red", 0, 3600);
+  ASSERT_EQ(stroke.size(), 361u);
   const auto [top, bottom] = std::minmax_element(stroke.begin(), stroke.end(), [](Point a, Point b) { return a.Y < b.Y; });
   EXPECT_NEAR(bottom->Y - top->Y, 2 * 60, 1e-9);
   EXPECT_TRUE(std::all_of(stroke.begin(), stroke.end(), [&](Point p) { return p.X == stroke[0].X; }));
