@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -119,16 +123,34 @@ LineFit FitLine(const std::vector<Point>& path) {
   return {high - low, last - first};
 }
 
-// Every example of the gallery turns its power part twice round at the
-// default step of the automatic rotation and at the finest step, never
-// refused.
-TEST(ClassicLibrary, EveryExampleTurnsTheWholeWay) {
+QJsonObject Analysis(const std::string& example) {
+  const CliRun run = RunCli("analyze " + kExamples + example + " --format json");
+  EXPECT_EQ(run.ExitCode, 0) << example << ": " << run.Err;
+  return QJsonDocument::fromJson(QByteArray::fromStdString(run.Out)).object();
+}
+
+// Every example of the gallery is a mechanism of one degree of freedom whose
+// power part turns the whole way, and each four-bar of its power part is of
+// the class it is named for by Grashof's rule: the drag links double cranks,
+// the change-point four-bar at its change point, the slider cranks without a
+// four-bar, every other one a crank-rocker (the double rockers of the
+// straight-line linkages are rocked by one).
+TEST(ClassicLibrary, EveryExampleTurnsTheWholeWayInTheGrashofClassOfItsName) {
+  const std::map<std::string, std::vector<std::string>> named = {
+      {"drag-link.mvd", {"double-crank"}}, {"power-rod-drag-link.mvd", {"double-crank"}},
+      {"change-point.mvd", {"change point"}}, {"slider-crank.mvd", {}}, {"sewing-needle.mvd", {}}};
   for (const examples::ExampleModel& example : examples::ExampleModels()) {
-    for (const int step : {40, 1}) {
-      const Trace trace(example.FileName, step);
-      EXPECT_EQ(trace.ExitCode(), 0) << example.FileName << " at step " << step;
-      EXPECT_EQ(trace.Rows(), static_cast<size_t>(7200 / step + 1)) << example.FileName;
+    const QJsonObject analysis = Analysis(example.FileName);
+    EXPECT_EQ(analysis["mobility"].toInt(), 1) << example.FileName;
+    EXPECT_TRUE(analysis["turns_fully"].toBool()) << example.FileName;
+    EXPECT_TRUE(analysis["dead_points"].toArray().isEmpty()) << example.FileName;
+    std::vector<std::string> classes;
+    for (const QJsonValue fourBar : analysis["four_bars"].toArray()) {
+      classes.push_back(fourBar["class"].toString().toStdString());
     }
+    const auto name = named.find(example.FileName);
+    EXPECT_EQ(classes, name == named.end() ? std::vector<std::string>{"crank-rocker"} : name->second)
+        << example.FileName;
   }
 }
 
@@ -159,25 +181,14 @@ TEST(ClassicLibrary, StraightLinePensStayWithinTheirBands) {
 
 // The defining ratios, against their closed forms: the quick return's time
 // ratio (180 + 36.05) / (180 - 36.05) from its crank 60, coupler 120, rocker
-// 260 and ground 230; the wiper's arms parallel; the pantograph's copy twice
-// the stylus's place about the fixed pin; the needle's stroke twice its
-// crank of 60, on a vertical line.
+// 260 and ground 230, to the analysis's tenth of a degree; the wiper's arms
+// parallel; the pantograph's copy twice the stylus's place about the fixed
+// pin; the needle's stroke twice its crank of 60, each way in the same time.
 TEST(ClassicLibrary, QuickReturnWiperPantographAndNeedleKeepTheirRatios) {
-  const Trace quick("quick-return.mvd", 1, 3599);
-  ASSERT_EQ(quick.ExitCode(), 0);
-  std::vector<int32_t> reversals;
-  for (size_t row = 0; row < quick.Rows(); ++row) {
-    const size_t before = (row + quick.Rows() - 1) % quick.Rows();
-    const size_t after = (row + 1) % quick.Rows();
-    const double now = quick.Angle(row, "103", "102");
-    if ((now - quick.Angle(before, "103", "102")) * (quick.Angle(after, "103", "102") - now) < 0) {
-      reversals.push_back(quick.Position(row));
-    }
-  }
-  ASSERT_EQ(reversals.size(), 2u);
-  const double slow = std::max(reversals[1] - reversals[0], 3600 - (reversals[1] - reversals[0]));
+  const QJsonArray rockers = Analysis("quick-return.mvd")["oscillators"].toArray();
+  ASSERT_EQ(rockers.size(), 1);
   const double alpha = (std::acos(-11100.0 / 27600) - std::acos(17700.0 / 82800)) * kRadToDeg;
-  EXPECT_NEAR(slow / (3600 - slow), (180 + alpha) / (180 - alpha), 0.002);
+  EXPECT_NEAR(rockers[0]["time_ratio"].toDouble(), (180 + alpha) / (180 - alpha), 0.0005);
 
   const Trace wiper("windscreen-wiper.mvd", 10);
   ASSERT_EQ(wiper.ExitCode(), 0);
@@ -200,12 +211,10 @@ TEST(ClassicLibrary, QuickReturnWiperPantographAndNeedleKeepTheirRatios) {
     EXPECT_NEAR(copy.Y, 2 * stylus.Y - fixed.Y, 1e-6);
   }
 
-  const Trace needle("sewing-needle.mvd", 10, 3600);
-  const std::vector<Point> stroke = needle.Path("red", 0, 3600);
-  ASSERT_EQ(stroke.size(), 361u);
-  const auto [top, bottom] = std::minmax_element(stroke.begin(), stroke.end(), [](Point a, Point b) { return a.Y < b.Y; });
-  EXPECT_NEAR(bottom->Y - top->Y, 2 * 60, 1e-9);
-  EXPECT_TRUE(std::all_of(stroke.begin(), stroke.end(), [&](Point p) { return p.X == stroke[0].X; }));
+  const QJsonArray needle = Analysis("sewing-needle.mvd")["pistons"].toArray();
+  ASSERT_EQ(needle.size(), 1);
+  EXPECT_NEAR(needle[0]["stroke"].toDouble(), 2 * 60, 1e-9);
+  EXPECT_EQ(needle[0]["time_ratio"].toDouble(), 1);
 }
 
 }  // namespace
