@@ -15,6 +15,14 @@
 //   showing between two strokes is covered there. A missing line or outline
 //   still fails: it leaves white or a body colour where the canvas has black
 //   or a pen's colour, apart by 128 or more in a channel.
+// - A few stray pixels either way, at most 16: where a pen's mark or a
+//   crossing part covers a tilted outline on the canvas, librsvg's smoothing
+//   of that outline still shows beside the cover, and an outline a little off
+//   upright is smoothed over two pale columns where the canvas draws one
+//   black one, each for a few rows (up to 14 pixels in the examples with
+//   tilted rods). A missing outline, hole or locus leaves far more, and the
+//   crank-rocker drawn with its crank turned by one degree, under a pixel at
+//   the crank pin, strays by 27 onto the canvas.
 
 #include <gtest/gtest.h>
 
@@ -33,6 +41,7 @@ constexpr int kIntoCanvasReach = 1;
 constexpr int kIntoCanvasSlack = 16;
 constexpr int kFromCanvasReach = 2;
 constexpr int kFromCanvasSlack = 120;
+constexpr int kStrayPixels = 16;
 
 QImage ReadPicture(const std::string& path) {
   return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
@@ -116,8 +125,10 @@ TEST(VectorPictures, LibrsvgDrawsThemAsTheCanvasIsDrawn) {
     EXPECT_EQ(ReadWholeFile(warnings), "") << model;
     const QImage vector = ReadPicture(drawn), canvas = WithoutGridDots(ReadPicture(png));
     ASSERT_EQ(vector.size(), canvas.size()) << model;
-    EXPECT_EQ(PixelsOutsideSpan(vector, canvas, kIntoCanvasSlack, kIntoCanvasReach), 0) << model << " " << options;
-    EXPECT_EQ(PixelsOutsideSpan(canvas, vector, kFromCanvasSlack, kFromCanvasReach), 0) << model << " " << options;
+    EXPECT_LE(PixelsOutsideSpan(vector, canvas, kIntoCanvasSlack, kIntoCanvasReach), kStrayPixels)
+        << model << " " << options;
+    EXPECT_LE(PixelsOutsideSpan(canvas, vector, kFromCanvasSlack, kFromCanvasReach), kStrayPixels)
+        << model << " " << options;
     const std::string text = ReadWholeFile(svg);
     EXPECT_EQ(Count(text, "<image"), 0u) << "no picture of pixels in " << model;
     // Each locus is one polyline; the rods' crosses are two-point lines.
