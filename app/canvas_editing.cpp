@@ -1,13 +1,9 @@
 #include "app/canvas_editing.h"
 
-#include <QRgb>
-#include <algorithm>
-
 #include "app/canvas_widget.h"
 #include "app/document_view.h"
 #include "app/form_main.h"
 #include "view/canvas_pictures.h"
-#include "view/draw_colours.h"
 
 namespace morvane::app {
 
@@ -59,7 +55,7 @@ void CanvasEditing::PaletteReleased(Qt::MouseButton button, QPoint canvasPoint) 
   if (button != Qt::LeftButton || session.Dragging() != DragMode::Palette) {
     return;
   }
-  const Reply refusal = session.DropPalette(!LeftOfVisibleCanvas(canvasPoint));
+  const Reply refusal = session.DropPalette(OnVisibleCanvas(canvasPoint));
   view_.Update();
   view_.Show(refusal);
 }
@@ -71,7 +67,7 @@ void CanvasEditing::CanvasPressed(Qt::MouseButton button, QPoint canvasPoint) {
     return;
   }
   if (button == Qt::LeftButton) {
-    if (session.Grab(part, canvasPoint.x(), canvasPoint.y(), OnPistonHead(canvasPoint))) {
+    if (session.Grab(part, canvasPoint.x(), canvasPoint.y())) {
       view_.Redraw();
     }
   } else if (button == Qt::RightButton) {
@@ -102,23 +98,14 @@ int CanvasEditing::PartAt(QPoint canvasPoint) {
   return view::PartIndexAt(view_.Main().Pictures(), canvasPoint.x(), canvasPoint.y());
 }
 
-// A piston's head and its rod are told from its cylinder by their colours on
-// the canvas as drawn.
-bool CanvasEditing::OnPistonHead(QPoint canvasPoint) {
-  const QImage& shown = view_.Main().Canvas().Picture();
-  if (!shown.valid(canvasPoint)) {
-    return false;
-  }
-  const QRgb colour = shown.pixel(canvasPoint);
-  return colour == view::kPowerMark || colour == view::kPlainHead || colour == view::kPlainBody;
-}
-
-// When the canvas is scrolled, its own left edge lies under the palette; what
-// counts is the left edge of the part of it that can be seen.
-bool CanvasEditing::LeftOfVisibleCanvas(QPoint canvasPoint) {
+// What counts is the part of the canvas that can be seen: scrolled, its own
+// left edge lies under the palette; on a large screen the scroll box reaches
+// beyond its right and bottom edges.
+bool CanvasEditing::OnVisibleCanvas(QPoint canvasPoint) {
   CanvasWidget& canvas = view_.Main().Canvas();
-  const int visibleLeft = canvas.mapFrom(canvas.parentWidget(), QPoint(0, 0)).x();
-  return canvasPoint.x() < std::max(0, visibleLeft);
+  const QWidget& viewport = *canvas.parentWidget();
+  const QRect seen(canvas.mapFrom(&viewport, QPoint(0, 0)), viewport.size());
+  return (seen & canvas.rect()).contains(canvasPoint);
 }
 
 }  // namespace morvane::app

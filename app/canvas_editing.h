@@ -16,8 +16,8 @@ class TformPropaty;
 // canvas and is placed, joined or discarded where the button comes up. On the
 // canvas the left button grabs the part under the pointer and moves or turns
 // it, Shift choosing the variant; the right button opens the popup menu for
-// the part there. Every rule is the session's; this class reads the pointer,
-// the part-index picture and the canvas's colours, and shows what it is told.
+// the part there. Every rule is the session's; this class reads the pointer
+// and the part-index picture, and shows what it is told.
 class CanvasEditing final : public QObject {
  public:
   CanvasEditing(DocumentView& view, TformPropaty& propaty);
@@ -31,8 +31,7 @@ class CanvasEditing final : public QObject {
   void CanvasReleased(Qt::MouseButton button);
 
   int PartAt(QPoint canvasPoint);
-  bool OnPistonHead(QPoint canvasPoint);
-  bool LeftOfVisibleCanvas(QPoint canvasPoint);
+  bool OnVisibleCanvas(QPoint canvasPoint);
 
   DocumentView& view_;
   PopupCommands popup_;

@@ -23,6 +23,8 @@
 #include "app/palette_picture.h"
 #include "app/ui_fonts.h"
 #include "model/model_state.h"
+#include "session/popup_edits.h"
+#include "view/qt_text.h"
 
 namespace morvane::app {
 
@@ -40,19 +42,6 @@ constexpr int kPositionLabelWidth = 64;
 constexpr int kSpeedWidth = 80;
 // TrackBar1 counts tenths of a degree; a tick every 4 degrees.
 constexpr int kTrackTickInterval = 40;
-
-struct RotationItem {
-  const char* Name;
-  int Tag;
-};
-
-// A left turn is a right turn by 360 degrees less the angle.
-constexpr RotationItem kRotationItems[] = {
-    {"menuKaitenInit", 0},  {"menuKaitenL90", 2700}, {"menuKaitenL45", 3150}, {"menuKaitenL10", 3500},
-    {"menuKaitenL5", 3550}, {"menuKaitenL1", 3590},  {"menuKaitenL05", 3595}, {"menuKaitenL01", 3599},
-    {"menuKaitenR01", 1},   {"menuKaitenR05", 5},    {"menuKaitenR1", 10},    {"menuKaitenR5", 50},
-    {"menuKaitenR10", 100}, {"menuKaitenR45", 450},  {"menuKaitenR90", 900},
-};
 
 // The panel is as narrow as designed; with the style's wide tab padding the
 // last tab of the palette would not fit.
@@ -284,9 +273,9 @@ void TformMain::BuildPopupMenu() {
   auto* rotation = new QMenu(popupMenu_);
   rotation->setObjectName(QStringLiteral("menuKaiten"));
   popupMenu_->addMenu(rotation);
-  for (const RotationItem& item : kRotationItems) {
+  for (const MenuTurn& item : kMenuTurns) {
     QAction* action = rotation->addAction(QString());
-    action->setObjectName(Name(item.Name));
+    action->setObjectName(ToQString(item.Item));
     action->setProperty("Tag", item.Tag);
     connect(action, &QAction::triggered, this, [this, tag = item.Tag] { emit PopUpKaitenOnClick(tag); });
   }

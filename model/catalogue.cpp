@@ -75,6 +75,15 @@ bool AcceptsFixedPin(int32_t kind) { return !IsDisk(kind) && !IsPiston(kind); }
 }  // namespace
 
 // In 64 bits: a size from a file may round to the most negative int.
+bool OnPistonSlider(const PartRecord& piston, double x, double y) {
+  const Point own = OwnPoint(piston, x, y);
+  const double e = StrokeTerm(piston);
+  const auto inside = [&](const FrameBox& box) {
+    return own.X >= e + box.Left && own.X <= e + box.Right && own.Y >= box.Top && own.Y <= box.Bottom;
+  };
+  return inside(kPistonHead) || inside(kPistonRod);
+}
+
 int HoleParameter(double size) { return static_cast<int>((int64_t{RoundHalfEven(size)} - 40) / 20); }
 
 HoleList HolesOf(const PartRecord& part) {

@@ -27,6 +27,23 @@ struct HoleList {
 };
 
 HoleList HolesOf(const PartRecord& part);
+
+// An upright box of a part's own frame.
+struct FrameBox {
+  double Left;
+  double Top;
+  double Right;
+  double Bottom;
+};
+
+// A piston's sliding end, shifted out by the stroke term: the head, and the
+// rod that carries the holes.
+inline constexpr FrameBox kPistonHead{0, -30, 50, 30};
+inline constexpr FrameBox kPistonRod{5, -10, 320, 10};
+
+// Whether the canvas point lies on the piston's head or rod, where a grab
+// strokes the piston instead of moving it.
+bool OnPistonSlider(const PartRecord& piston, double x, double y);
 // The hole-count parameter n of the layouts.
 int HoleParameter(double size);
 // Default Size of a new part of that kind; 0 for pins and pens.

@@ -107,6 +107,11 @@ Point WorldPoint(const PartRecord& part, const PartTurn& turn, double dx, double
   return Rotate(part.X, part.Y, part.X + dx + StrokeTerm(part), part.Y + dy, turn.Cos, turn.Sin);
 }
 
+Point OwnPoint(const PartRecord& part, double x, double y) {
+  const Point turned = RotateRad(part.X, part.Y, x, y, -part.Angle * kDegToRad);
+  return {turned.X - part.X, turned.Y - part.Y};
+}
+
 Point PinWorld(const PartRecord& part, int slot) { return WorldPoint(part, part.PinX[slot], part.PinY[slot]); }
 
 Point PenWorld(const PartRecord& part, int slot) { return WorldPoint(part, part.PenX[slot], part.PenY[slot]); }

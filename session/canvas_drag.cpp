@@ -100,7 +100,7 @@ DragMode ModeOnMovablePin(const ModelState& model, int part, Point pin, int& nei
 
 }  // namespace
 
-bool Session::Grab(int part, double x, double y, bool onPistonHead) {
+bool Session::Grab(int part, double x, double y) {
   if (drag_.Mode != DragMode::Idle || part < 0 || part >= model_->PartCount) {
     return false;
   }
@@ -110,7 +110,7 @@ bool Session::Grab(int part, double x, double y, bool onPistonHead) {
   drag_.Index = part;
   drag_.Pointer = {x, y};
   drag_.GrabOffset = {grabbed.X - grip.X, grabbed.Y - grip.Y};
-  drag_.Stroke = onPistonHead && IsPiston(grabbed.Kind);
+  drag_.Stroke = IsPiston(grabbed.Kind) && OnPistonSlider(grabbed, x, y);
   if (grabbed.PinCount >= 2) {
     drag_.Mode = DragMode::Held;
     return false;

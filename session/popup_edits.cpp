@@ -144,8 +144,9 @@ std::optional<Message> RotateRefusal(const PartRecord& part) {
   return std::nullopt;
 }
 
-// The track position after a menu turn of the power part: tags up to 180
-// degrees turn right, larger ones stand for left turns by 360 minus the tag.
+// The track position after a menu turn of the power part (kMenuTurns): tags
+// up to 180 degrees turn right, larger ones stand for left turns by 360 minus
+// the tag.
 int32_t TrackAfterTurn(int32_t position, int tag) {
   if (tag == 0) {
     return 0;
@@ -211,7 +212,7 @@ Reply Session::Rotate(int part, int tag) {
     SetTrackPositionQuietly(model, TrackAfterTurn(model.TrackPosition, tag));
   }
   if (!refusal) {
-    TurnPart(record, tag / 10.0);
+    TurnPart(record, tag / 10.0);  // tenths of a degree
   }
   RecordEdit();
   if (refusal) {

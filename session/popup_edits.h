@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/message.h"
 #include "model/part_frame.h"
@@ -21,6 +22,22 @@ struct DeletePlan {
   Point At;
   // The question to ask (Pen, Pin, Part) or the warning to show (Refused).
   std::string Text;
+};
+
+// The items of the rotation submenu, by objectName, with the Tag that
+// Session::Rotate takes: the turn to the right in tenths of a degree. A left
+// turn is a right turn by 360 degrees less the angle, so its tag is 3600 less
+// the right turn's. The tag 0 ("初期状態") turns the part back to angle 0.
+struct MenuTurn {
+  std::string_view Item;
+  int Tag;
+};
+
+inline constexpr MenuTurn kMenuTurns[] = {
+    {"menuKaitenInit", 0},  {"menuKaitenL90", 2700}, {"menuKaitenL45", 3150}, {"menuKaitenL10", 3500},
+    {"menuKaitenL5", 3550}, {"menuKaitenL1", 3590},  {"menuKaitenL05", 3595}, {"menuKaitenL01", 3599},
+    {"menuKaitenR01", 1},   {"menuKaitenR05", 5},    {"menuKaitenR1", 10},    {"menuKaitenR5", 50},
+    {"menuKaitenR10", 100}, {"menuKaitenR45", 450},  {"menuKaitenR90", 900},
 };
 
 }  // namespace morvane

@@ -127,7 +127,7 @@ class Session {
   Reply DropPalette(bool onCanvas);
 
   // Canvas edits (see canvas_drag.h). Grab returns whether to redraw.
-  bool Grab(int part, double x, double y, bool onPistonHead);
+  bool Grab(int part, double x, double y);
   DragMode Dragging() const { return drag_.Mode; }
   // Returns the refusal of a drive step that turning the power part caused.
   Reply DragTo(double x, double y, bool shift, int underPointer);

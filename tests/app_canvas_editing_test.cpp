@@ -50,6 +50,7 @@ class CanvasEditingTest : public ::testing::Test {
 };
 
 TEST_F(CanvasEditingTest, BuildsTheCrankRockerWithTheMouseSavesAndTurnsIt) {
+  run.Main().resize(1600, 1100);  // the whole canvas in sight
   PaletteDrag("imgDiskActive1", {{20, 30}, {150, 200}, {300, 400}});
   PaletteDrag("imgRodPassive3", {{200, 300}, {338, 403}});
   PaletteDrag("imgRodPassive2", {{900, 200}});
@@ -151,8 +152,8 @@ TEST_F(CanvasEditingTest, PopupTurnsDeletesAndDescribesWhereItWasOpened) {
 
 // Shift on a power disk that carries only its axle turns it by the drive; the
 // track bar follows without announcing a change, so no second step is run.
-// The colour under the pointer tells a piston's head from its cylinder: the
-// head strokes the piston, the cylinder moves it.
+// Where the pointer grabs a piston decides: the head (its black marks too)
+// strokes the piston, the cylinder moves it.
 TEST_F(CanvasEditingTest, CanvasDragsTurnThePowerDiskWithShiftAndStrokeAPiston) {
   PaletteDrag("imgDiskActive1", {{300, 400}});
   int announced = 0;
@@ -178,6 +179,28 @@ TEST_F(CanvasEditingTest, CanvasDragsTurnThePowerDiskWithShiftAndStrokeAPiston) 
   EXPECT_EQ(std::tuple(Part(1).X, Part(1).Y, Part(1).Size), std::tuple(200.0, 700.0, 120.0));
   CanvasDrag({{195, 700}, {225, 700}});
   EXPECT_EQ(std::tuple(Part(1).X, Part(1).Y, Part(1).Size), std::tuple(230.0, 700.0, 120.0));
+  ASSERT_EQ(Canvas().Picture().pixel(370, 700), qRgb(0, 0, 0));
+  CanvasDrag({{370, 700}, {380, 700}});
+  EXPECT_EQ(std::tuple(Part(1).X, Part(1).Y, Part(1).Size), std::tuple(230.0, 700.0, 130.0));
+}
+
+// A drop outside the canvas on any side is discarded like one on the
+// palette: beyond its right edge or below it on a large screen, above it, and
+// beyond the part that can be seen when the window is small.
+TEST_F(CanvasEditingTest, DropsOutsideTheCanvasAreDiscarded) {
+  run.Main().resize(1920, 1080);
+  for (const QPoint outside : {QPoint(1560, 300), QPoint(400, 1000), QPoint(400, -20)}) {
+    PaletteDrag("imgDiskActive1", {{400, 300}, outside});
+    EXPECT_EQ(run.Model().PartCount, 0) << outside.x() << "," << outside.y();
+  }
+  run.Main().resize(800, 600);
+  QCoreApplication::processEvents();
+  PaletteDrag("imgDiskActive1", {{400, 300}, {900, 300}});
+  EXPECT_EQ(run.Model().PartCount, 0);
+  EXPECT_FALSE(run.Enabled("TrackBar1"));
+  PaletteDrag("imgDiskActive1", {{400, 300}});
+  EXPECT_EQ(run.Model().PartCount, 1);
+  EXPECT_TRUE(run.Enabled("TrackBar1"));
 }
 
 }  // namespace

@@ -42,14 +42,14 @@ TEST(SessionCanvas, GrabModeFollowsThePinsAndReleaseRecordsTheEdit) {
       {5, 600, 500, DragMode::WithHingedNeighbour}};
   for (const auto& g : grabs) {
     const int before = h.S.History().HistoryCurrent();
-    EXPECT_TRUE(h.S.Grab(g.Part, g.X, g.Y, false));
+    EXPECT_TRUE(h.S.Grab(g.Part, g.X, g.Y));
     EXPECT_EQ(h.S.Dragging(), g.Mode) << g.Part;
     EXPECT_TRUE(h.Part(g.Part).Selected);
     EXPECT_TRUE(h.S.Release());
     EXPECT_FALSE(h.Part(g.Part).Selected || h.Part(4).Selected || h.Part(6).Selected);
     EXPECT_EQ(h.S.History().HistoryCurrent(), before + 1) << g.Part;
   }
-  EXPECT_FALSE(h.S.Grab(6, 760, 500, false)) << "a part on two pins does not move";
+  EXPECT_FALSE(h.S.Grab(6, 760, 500)) << "a part on two pins does not move";
   EXPECT_EQ(h.S.Dragging(), DragMode::Held);
   EXPECT_EQ(h.S.DragTo(800, 600, false, -1), std::nullopt);
   EXPECT_EQ(h.Part(6).X, 760);
@@ -63,7 +63,7 @@ TEST(SessionCanvas, GrabModeFollowsThePinsAndReleaseRecordsTheEdit) {
 // or with the grabbed hole on a hole of the part under the pointer.
 TEST(SessionCanvas, MovingSnapsToTheGridOrOntoAHole) {
   Holds h;
-  h.S.Grab(0, 150, 100, false);
+  h.S.Grab(0, 150, 100);
   h.S.DragTo(403, 207, false, -1);
   EXPECT_EQ(std::pair(h.Part(0).X, h.Part(0).Y), std::pair(350.0, 210.0));
   h.S.DragTo(418, 103, false, 1);
@@ -71,7 +71,7 @@ TEST(SessionCanvas, MovingSnapsToTheGridOrOntoAHole) {
   h.S.Release();
 
   // Shift on a rod whose pin holds a rod with nothing else: both move.
-  h.S.Grab(3, 140, 500, false);
+  h.S.Grab(3, 140, 500);
   h.S.DragTo(182, 540, true, -1);
   EXPECT_EQ(std::pair(h.Part(3).X, h.Part(3).Y), std::pair(140.0, 540.0));
   EXPECT_EQ(std::pair(h.Part(4).X, h.Part(4).Y), std::pair(300.0, 540.0));
@@ -80,7 +80,7 @@ TEST(SessionCanvas, MovingSnapsToTheGridOrOntoAHole) {
 
 TEST(SessionCanvas, TurningAboutPinsKeepsThemInPlace) {
   Holds h;
-  h.S.Grab(2, 260, 300, false);
+  h.S.Grab(2, 260, 300);
   h.S.DragTo(100, 460, false, -1);
   EXPECT_NEAR(h.Part(2).Angle, 90, 1e-9);
   EXPECT_NEAR(PinWorld(h.Part(2), 0).X, 100, 1e-9);
@@ -89,7 +89,7 @@ TEST(SessionCanvas, TurningAboutPinsKeepsThemInPlace) {
 
   // Shift on a rod hanging on a rod with a second pin: both turn about that
   // other pin, here a quarter turn clockwise on the screen.
-  h.S.Grab(5, 600, 500, false);
+  h.S.Grab(5, 600, 500);
   h.S.DragTo(920, 180, true, -1);
   EXPECT_NEAR(h.Part(6).X, 920, 1e-9);
   EXPECT_NEAR(h.Part(6).Y, 340, 1e-9);
@@ -109,7 +109,7 @@ TEST(SessionCanvas, TurningAboutAPinJoinsTwoHoles) {
   Drop(s, KoteiPin, 100, 300);
   const int b = AddPart(s, RodPassive1, 400, 300, 175);
   Drop(s, KoteiPin, 400, 300);
-  s.Grab(a, 262, 303, false);
+  s.Grab(a, 262, 303);
   s.DragTo(262, 303, false, b);
   const PartRecord& moved = s.Model().PartTable[b];
   EXPECT_NEAR(moved.Angle, 180, 1e-6);
@@ -125,7 +125,7 @@ TEST(SessionCanvas, PistonHeadDragStaysWithinTheStroke) {
   Session s;
   const int piston = AddPart(s, PistonPassive, 100, 700);
   const double& stroke = s.Model().PartTable[piston].Size;
-  s.Grab(piston, 210, 700, true);
+  s.Grab(piston, 210, 700);
   s.DragTo(240, 700, false, -1);
   EXPECT_EQ(stroke, 120);
   s.DragTo(300, 700, false, -1);
@@ -145,7 +145,7 @@ TEST(SessionCanvas, PistonHeadDragStaysWithinTheStroke) {
 TEST(SessionCanvas, ShiftTurnOfAPowerDiskDrivesIt) {
   Session s;
   const int disk = AddPart(s, DiskActive1, 300, 300);
-  s.Grab(disk, 400, 300, false);
+  s.Grab(disk, 400, 300);
   ASSERT_EQ(s.Dragging(), DragMode::Loose);
   EXPECT_EQ(s.DragTo(400, 305, true, -1), std::nullopt);
   EXPECT_EQ(s.Model().TrackPosition, 29);

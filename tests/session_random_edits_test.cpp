@@ -62,7 +62,6 @@ constexpr std::array<int32_t, 16> kPartKinds = {DiskActive1,  DiskActive2,  Disk
                                                 DiskPassive2, DiskPassive3, RodActive1,   RodActive2,
                                                 RodPassive1,  RodPassive2,  RodPassive3,  RodPassive4,
                                                 Triangle1,    Triangle2,    PistonActive, PistonPassive};
-constexpr std::array<int, 15> kTurnTags = {0, 2700, 3150, 3500, 3550, 3590, 3595, 3599, 1, 5, 10, 50, 100, 450, 900};
 
 class RandomEditor {
  public:
@@ -76,7 +75,7 @@ class RandomEditor {
       case 3: DropFromPalette(PenBlack + Pick(0, 3)); break;
       case 4: Drag(); break;
       case 5: Delete(SomePart()); break;
-      case 6: s_.Rotate(SomePart(), kTurnTags[Pick(0, kTurnTags.size() - 1)]); break;
+      case 6: s_.Rotate(SomePart(), kMenuTurns[Pick(0, std::size(kMenuTurns) - 1)].Tag); break;
       default: s_.MoveAll(10.0 * Pick(-1, 1), 10.0 * Pick(-1, 1)); break;
     }
   }
@@ -127,7 +126,7 @@ class RandomEditor {
   void Drag() {
     const int part = SomePart();
     const Point grip = SomeHole(part);
-    s_.Grab(part, grip.X, grip.Y, Pick(0, 1) == 1);
+    s_.Grab(part, grip.X, grip.Y);
     for (int step = Pick(1, 3); step > 0; --step) {
       const int under = SomePart();
       const Point to = under == part ? grip : SomeHole(under);

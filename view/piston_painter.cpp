@@ -23,6 +23,10 @@ std::array<QPointF, 4> Rectangle(double left, double top, double right, double b
 
 std::array<QPointF, 4> SquareAround(double cx, double half) { return Rectangle(cx - half, -half, cx + half, half); }
 
+std::array<QPointF, 4> Shifted(const FrameBox& box, double dx) {
+  return Rectangle(box.Left + dx, box.Top, box.Right + dx, box.Bottom);
+}
+
 }  // namespace
 
 void DrawPiston(FramePainters& painters, const Table& table, int index) {
@@ -32,8 +36,8 @@ void DrawPiston(FramePainters& painters, const Table& table, int index) {
   const auto cylinder = TurnedCorners<8>(
       canvas, {QPointF(240, -40), QPointF(240, -30), QPointF(0, -30), QPointF(0, 30), QPointF(240, 30),
                QPointF(240, 40), QPointF(-10, 40), QPointF(-10, -40)});
-  const auto head = TurnedCorners(canvas, Rectangle(e, -30, e + 50, 30));
-  const auto rod = TurnedCorners(canvas, Rectangle(e + 5, -10, e + 320, 10));
+  const auto head = TurnedCorners(canvas, Shifted(kPistonHead, e));
+  const auto rod = TurnedCorners(canvas, Shifted(kPistonRod, e));
   canvas.BodyPolygon(cylinder, kCylinder);
   canvas.BodyPolygon(head, part.Kind == PistonActive ? kPowerMark : kPlainHead);
   canvas.BodyPolygon(rod, kPlainBody);
