@@ -57,6 +57,7 @@ struct PartTurn {
 };
 PartTurn TurnOf(const PartRecord& part);
 Point WorldPoint(const PartRecord& part, const PartTurn& turn, double dx, double dy);
+
 // The canvas point in the part's own frame, turned back about the origin;
 // for a piston the stroke term is not taken off.
 Point OwnPoint(const PartRecord& part, double x, double y);
