@@ -12,6 +12,7 @@
 #include "model/part_kind.h"
 #include "tests/render_support.h"
 #include "view/render_scene.h"
+#include "view/thumbnail.h"
 
 namespace morvane::testing {
 namespace {
@@ -115,6 +116,42 @@ TEST(PartRendering, WhatDrawsNothing) {
   loci.Trails[0].X = {101, 1e300};
   loci.Trails[0].Y = {105, 105};
   ExpectProbes(Render(*model, loci).Scene, {{390, 310, 0xFF8F80}, {1279, 105, kBlack}, {100, 105, kWhite}});
+}
+
+// A thumbnail frames what is drawn with a margin of 20 canvas pixels, widened
+// to its shape; beyond the canvas it is white. A small disk at (40, 480)
+// covers y 400 to 560 and reaches past the left edge: framed in 201 rows,
+// scaled by 120 / 201.
+TEST(Thumbnail, FramesThePartsAndTheLociOnWhite) {
+  auto model = std::make_unique<ModelState>();
+  AddPart(*model, DiskPassive1, 40, 480);
+  const QImage small = view::Thumbnail(*model, {}, QSize(160, 120)).convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(small.size(), QSize(160, 120));
+  int top = 120, bottom = -1;
+  for (int y = 0; y < 120; ++y) {
+    EXPECT_EQ(Rgb(small, 0, y), kWhite) << "beyond the canvas, row " << y;
+    for (int x = 0; x < 160; ++x) {
+      if (Rgb(small, x, y) != kWhite) {
+        top = std::min(top, y), bottom = std::max(bottom, y);
+      }
+    }
+  }
+  EXPECT_NEAR(top, 12, 1);
+  EXPECT_NEAR(bottom, 108, 1);
+  EXPECT_EQ(Rgb(small, 80, 20), kBody);
+
+  PenLoci loci;
+  loci.Trails[1].X = {1200, 1210, 1220};
+  loci.Trails[1].Y = {300, 310, 300};
+  const QImage withLocus = view::Thumbnail(*model, loci, QSize(160, 120));
+  bool red = false;
+  for (int y = 0; y < 120; ++y) {
+    for (int x = 80; x < 160; ++x) {
+      const QRgb pixel = withLocus.pixel(x, y);
+      red = red || qRed(pixel) > qGreen(pixel) + 30;
+    }
+  }
+  EXPECT_TRUE(red) << "the red locus far to the right is in the picture";
 }
 
 // Rows of touching parts of every family, each probed at its extreme pixels
