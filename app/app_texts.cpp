@@ -48,6 +48,7 @@ constexpr ControlText kMain[] = {
     {"btnUndo", "戻る", "１つ前に戻ります"},
     {"btnRedo", "進む", "１つ先に進みます"},
     {"btnOpen", "　モデルを開く", "リンクモデルファイルを開きます"},
+    {"btnExamples", "例題", "例題のリンク機構を一覧から開きます"},
     {"btnSave", "　モデルの保存", "リンクモデルファイルを保存します"},
     {"btnImageSave", "　イメージの保存", "リンク機構のイメージファイルを作成します"},
     {"btnPrint", "　イメージの印刷", "リンク機構のイメージを印刷します"},
@@ -94,10 +95,18 @@ constexpr ControlText kDebug[] = {
     {"btnSave", "保存", ""},
 };
 
+constexpr ControlText kExamples[] = {
+    {"lstExamples", "", "ダブルクリックで例題を開きます"},
+    {"lblNoExamples", "例題のモデルが見つかりません。", ""},
+    {"btnOpen", "開く", ""},
+    {"btnClose", "閉じる", ""},
+};
+
 constexpr WindowTexts kWindows[] = {
     {"TformMain", "Morvane", kMain},
     {"TformPropaty", "プロパティ", kPropaty},
     {"TformDebug", "処理経過の表示", kDebug},
+    {"TformExamples", "例題", kExamples},
 };
 
 constexpr UiTexts kTexts{
@@ -157,6 +166,7 @@ constexpr ControlText kMain[] = {
     {"btnUndo", " Undo", "It returns before one"},
     {"btnRedo", " Redo", "It progresses previously one"},
     {"btnOpen", " Open a model", "A link model file is opened"},
+    {"btnExamples", "Examples", "An example of a linkage mechanism is opened from the gallery"},
     {"btnSave", " Save a model", "A link model file is saved"},
     {"btnImageSave", " Save an image", "The image file of a linkage mechanism is created"},
     {"btnPrint", " Print an image", "The image of a linkage mechanism is printed"},
@@ -203,10 +213,18 @@ constexpr ControlText kDebug[] = {
     {"btnSave", "Save", ""},
 };
 
+constexpr ControlText kExamples[] = {
+    {"lstExamples", "", "Double-click an example to open it"},
+    {"lblNoExamples", "No example models were found.", ""},
+    {"btnOpen", "Open", ""},
+    {"btnClose", "Close", ""},
+};
+
 constexpr WindowTexts kWindows[] = {
     {"TformMain", "Morvane", kMain},
     {"TformPropaty", "Propaty", kPropaty},
     {"TformDebug", "The display of processing progress", kDebug},
+    {"TformExamples", "Examples", kExamples},
 };
 
 constexpr UiTexts kTexts{

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QSlider>
+#include <filesystem>
 #include <optional>
 
 #include "app/app_texts.h"
@@ -107,15 +108,24 @@ void DocumentCommands::Open() {
   }
 }
 
-void DocumentCommands::OpenFile(const std::string& path) {
+bool DocumentCommands::OpenFile(const std::string& path) {
   if (const Reply failure = view_.Document().Open(path)) {
     view_.Show(failure);
-    return;
+    return false;
   }
   view_.Update();
   if (view_.Document().RotationEnabled()) {
     view_.TrackBar().setFocus();
   }
+  return true;
+}
+
+void DocumentCommands::OpenExample(const std::string& path) {
+  if (!ChangesSettled() || !OpenFile(path)) {
+    return;
+  }
+  const std::string name = std::filesystem::path(path).filename().string();
+  view_.Document().RememberFile((std::filesystem::path(DocumentsFolder()) / name).string());
 }
 
 bool DocumentCommands::Save() {

@@ -19,6 +19,12 @@ class DocumentCommands final : public QObject {
  public:
   explicit DocumentCommands(DocumentView& view);
 
+  // A model chosen in the examples gallery, opened as "Open a model" opens a
+  // file; its save dialog then starts in the documents folder, with the
+  // example's name, since the examples folder is the system's. A changed model
+  // is offered to be saved first, as before any opening.
+  void OpenExample(const std::string& path);
+
  protected:
   // Watches for the main window's first showing, when the model named on the
   // command line is opened, and for its closing, which is asked about first.
@@ -33,8 +39,9 @@ class DocumentCommands final : public QObject {
   bool ChangesSettled();
   bool MayClose();
   void OpenStartModel();
-  // On failure the message is shown and the model stays as it was.
-  void OpenFile(const std::string& path);
+  // On failure the message is shown, the model stays as it was and the
+  // result is false.
+  bool OpenFile(const std::string& path);
   void ClearAll();
   // Every part by one grid step in the direction (-1, 0 or 1 each way).
   void MoveAll(int right, int down);

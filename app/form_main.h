@@ -55,6 +55,7 @@ class TformMain final : public QWidget {
   void btnUndoClick();
   void btnRedoClick();
   void btnOpenClick();
+  void btnExamplesClick();
   void btnSaveClick();
   void btnImageSaveClick();
   void btnPrintClick();

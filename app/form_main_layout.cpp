@@ -177,6 +177,7 @@ QWidget* TformMain::BuildCommandButtons() {
   column->addLayout(history);
 
   column->addWidget(CommandButton("btnOpen", &TformMain::btnOpenClick));
+  column->addWidget(CommandButton("btnExamples", &TformMain::btnExamplesClick));
   column->addWidget(CommandButton("btnSave", &TformMain::btnSaveClick));
   column->addWidget(CommandButton("btnImageSave", &TformMain::btnImageSaveClick));
   column->addWidget(CommandButton("btnPrint", &TformMain::btnPrintClick));

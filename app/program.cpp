@@ -2,6 +2,8 @@
 
 #include "app/canvas_editing.h"
 #include "app/document_commands.h"
+#include "app/examples_folder.h"
+#include "app/examples_gallery.h"
 #include "app/export_commands.h"
 #include "app/form_main.h"
 #include "app/form_propaty.h"
@@ -20,6 +22,7 @@ Program::Program(Language language, UserDialogs& dialogs, std::string modelArgum
       logWindow_(std::make_unique<SolverLogWindow>(session_, dialogs)),
       progressWindow_(std::make_unique<exporting::ExportProgressWindow>(language)),
       area_(std::make_unique<exporting::TformArea>(language, main_.get())),
+      gallery_(std::make_unique<ExamplesGallery>(language, main_.get(), ExamplesFolder())),
       view_(std::make_unique<DocumentView>(session_, *main_, dialogs)),
       documentCommands_(std::make_unique<DocumentCommands>(*view_)),
       rotationControls_(std::make_unique<RotationControls>(*view_, *logWindow_)),
@@ -31,6 +34,11 @@ Program::Program(Language language, UserDialogs& dialogs, std::string modelArgum
   QObject::connect(main_.get(), &TformMain::btnImageSaveClick, [this] { exports_->btnImageSaveClick(); });
   QObject::connect(main_.get(), &TformMain::btnPrintClick, [this] { exports_->btnPrintClick(); });
   QObject::connect(main_.get(), &TformMain::btnMakeMovieClick, [this] { movies_->btnMakeMovieClick(); });
+  QObject::connect(main_.get(), &TformMain::btnExamplesClick, [this] {
+    if (const std::optional<std::string> example = gallery_->Choose()) {
+      documentCommands_->OpenExample(*example);
+    }
+  });
 }
 
 Program::~Program() = default;

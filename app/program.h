@@ -16,6 +16,7 @@ namespace morvane::app {
 
 class CanvasEditing;
 class DocumentCommands;
+class ExamplesGallery;
 class ExportCommands;
 class MovieCommand;
 class RotationControls;
@@ -24,8 +25,8 @@ class TformMain;
 class TformPropaty;
 class UserDialogs;
 
-// One run of the program: the document and its five windows, created in their
-// fixed order and kept until the end.
+// One run of the program: the document and its windows, the five designed
+// ones in their fixed order and then the examples gallery, kept until the end.
 class Program {
  public:
   Program(Language language, UserDialogs& dialogs, std::string modelArgument);
@@ -40,6 +41,7 @@ class Program {
   SolverLogWindow& LogWindow() { return *logWindow_; }
   exporting::ExportProgressWindow& ProgressWindow() { return *progressWindow_; }
   exporting::TformArea& Area() { return *area_; }
+  ExamplesGallery& Gallery() { return *gallery_; }
 
  private:
   Session session_;
@@ -48,6 +50,7 @@ class Program {
   std::unique_ptr<SolverLogWindow> logWindow_;
   std::unique_ptr<exporting::ExportProgressWindow> progressWindow_;
   std::unique_ptr<exporting::TformArea> area_;
+  std::unique_ptr<ExamplesGallery> gallery_;
   std::unique_ptr<DocumentView> view_;
   // After the view and the windows, which they use to the end.
   std::unique_ptr<DocumentCommands> documentCommands_;

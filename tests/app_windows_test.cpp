@@ -13,6 +13,7 @@
 
 #include "app/app_texts.h"
 #include "app/canvas_widget.h"
+#include "app/examples_gallery.h"
 #include "app/form_propaty.h"
 #include "app/solver_log_window.h"
 #include "tests/app_commands_support.h"
@@ -70,6 +71,7 @@ TEST(AppWindowsTest, StartUpCreatesTheWindowsInTheirFirstState) {
 QWidget& WindowNamed(app::Program& program, std::string_view name) {
   if (name == "TformPropaty") return program.Propaty();
   if (name == "TformDebug") return program.LogWindow();
+  if (name == "TformExamples") return program.Gallery();
   return program.Main();
 }
 
@@ -91,6 +93,8 @@ constexpr ExpectedText kJapanese[] = {
     {"TformPropaty", "TformPropaty", "プロパティ", nullptr},
     {"TformDebug", "TformDebug", "処理経過の表示", nullptr},
     {"TformDebug", "btnClear", "クリア", nullptr},
+    {"TformMain", "btnExamples", "例題", nullptr},
+    {"TformExamples", "TformExamples", "例題", nullptr},
 };
 
 constexpr ExpectedText kEnglish[] = {
@@ -103,6 +107,8 @@ constexpr ExpectedText kEnglish[] = {
     {"TformPropaty", "lblRange", "Movable range:", nullptr},
     {"TformDebug", "TformDebug", "The display of processing progress", nullptr},
     {"TformDebug", "btnSave", "Save", nullptr},
+    {"TformMain", "btnExamples", "Examples", nullptr},
+    {"TformExamples", "TformExamples", "Examples", nullptr},
 };
 
 // Every control the language's table names exists under that name and shows

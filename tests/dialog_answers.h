@@ -51,6 +51,11 @@ class DialogAnswers final : public QObject {
       return;
     }
     answered_ = modal;
+    // A dialog kept for the whole run (the gallery) is answered again each
+    // time it is shown.
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      connect(dialog, &QDialog::finished, this, [this] { answered_ = nullptr; }, Qt::SingleShotConnection);
+    }
     if (answers_.empty()) {
       const auto* box = qobject_cast<QMessageBox*>(modal);
       ADD_FAILURE() << "an unexpected dialog: " << modal->metaObject()->className() << " "
