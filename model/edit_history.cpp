@@ -48,6 +48,11 @@ void EditHistory::Restore(int slot, ModelState& model) const {
   const HistorySlot& saved = slots_[slot];
   model.PartTable = saved.Parts;
   static_cast<ModelCounters&>(model) = saved.Counters;
+  // The placement records must describe the parts the restored counters
+  // count: a return to the placement or a saved file would otherwise bring
+  // back pins, pens and axles of parts the undo took away, or lose those of
+  // parts it brought back.
+  std::copy_n(model.PartTable.begin(), model.PartCount, model.PlacementTable.begin());
 }
 
 bool EditHistory::Undo(ModelState& model) {

@@ -29,7 +29,8 @@ class EditHistory {
   // Records the model as the placement state and pushes it as a new slot,
   // dropping any redo branch. A full history still updates the placement.
   void TakeSnapshot(ModelState& model);
-  // Each returns whether the model was changed.
+  // Each returns whether the model was changed. The restored parts become the
+  // placement records as well.
   bool Undo(ModelState& model);
   bool Redo(ModelState& model);
   void Clear();

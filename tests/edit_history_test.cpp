@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "tests/part_building.h"
+#include "model/catalogue.h"
 #include "model/edit_history.h"
 #include "model/part_kind.h"
 
@@ -44,6 +45,22 @@ TEST(EditHistory, UndoAndRedoStepThroughPlacementsAndDropTheRedoBranch) {
   EXPECT_FALSE(s.History->CanRedo());
   EXPECT_EQ(s.History->HistoryTop(), s.History->HistoryCurrent());
   EXPECT_EQ(s.Model->PartTable[1].Kind, RodPassive2);
+}
+
+// A return to the placement after an undo brings back the parts the undo
+// left, not records of the parts it took away.
+TEST(EditHistory, AReturnAfterUndoKeepsThePinsOfTheRestoredParts) {
+  Session s;
+  s.Place(RodPassive1, 100, 100);
+  s.Place(RodPassive1, 100, 100);
+  ASSERT_TRUE(PlacePin(*s.Model, PinStatus::Movable, 100, 100));
+  s.History->TakeSnapshot(*s.Model);
+  ASSERT_TRUE(s.History->Undo(*s.Model) && s.History->Undo(*s.Model));
+  RestorePlacement(*s.Model);
+  EXPECT_EQ(s.Model->PartTable[0].PinCount, 0) << "a pin into a part that is gone";
+  ASSERT_TRUE(s.History->Redo(*s.Model) && s.History->Redo(*s.Model));
+  RestorePlacement(*s.Model);
+  EXPECT_EQ(s.Model->PartTable[0].PinCount, 1) << "the pin the redo brought back";
 }
 
 TEST(EditHistory, AFullHistoryStillUpdatesThePlacement) {
