@@ -138,17 +138,24 @@ bool Session::Release() {
   if (mode == DragMode::Idle || mode == DragMode::Palette) {
     return false;
   }
-  const CanvasDrag done = drag_;
-  drag_ = {};
+  LetGo();
   if (mode == DragMode::Held) {
     return false;
   }
-  model_->PartTable[done.Index].Selected = false;
-  if (done.Neighbour >= 0) {
-    model_->PartTable[done.Neighbour].Selected = false;
-  }
   RecordEdit();
   return true;
+}
+
+void Session::LetGo() {
+  if (drag_.Mode == DragMode::Palette) {
+    --model_->PartCount;
+  } else if (drag_.Mode != DragMode::Idle) {
+    model_->PartTable[drag_.Index].Selected = false;
+    if (drag_.Neighbour >= 0) {
+      model_->PartTable[drag_.Neighbour].Selected = false;
+    }
+  }
+  drag_ = {};
 }
 
 }  // namespace morvane

@@ -191,11 +191,12 @@ void Session::Delete(const DeletePlan& plan, bool confirmed) {
   if (plan.What == DeletePlan::Target::Nothing || plan.What == DeletePlan::Target::Refused) {
     return;
   }
+  LetGo();
   if (confirmed && plan.What == DeletePlan::Target::Pen) {
     RemovePensAt(model, plan.At);
   } else if (confirmed && plan.What == DeletePlan::Target::Pin) {
     RemovePinsAt(model, plan.At);
-  } else if (confirmed) {
+  } else if (confirmed && plan.Part < model.PartCount) {
     RemovePart(model, plan.Part);
   }
   RecordEdit();
@@ -203,6 +204,7 @@ void Session::Delete(const DeletePlan& plan, bool confirmed) {
 
 Reply Session::Rotate(int part, int tag) {
   ModelState& model = *model_;
+  LetGo();
   if (part < 0 || part >= model.PartCount) {
     return std::nullopt;
   }

@@ -109,38 +109,37 @@ Reply Session::SaveLog(const std::string& chosenPath) {
   return Write(WithExtension(chosenPath, kLogExtension), LogText(log_));
 }
 
-void Session::AfterHistoryJump() { drag_ = {}; }
-
 void Session::Undo() {
+  LetGo();
   history_->Undo(*model_);
   placed_ = PlacedNow();
-  AfterHistoryJump();
 }
 
 void Session::Redo() {
+  LetGo();
   history_->Redo(*model_);
   placed_ = PlacedNow();
-  AfterHistoryJump();
 }
 
 void Session::ReturnToPlacement() {
+  LetGo();
   loci_.Clear();
   RestorePlacement(*model_);
   // The power part now stands where the bar was at the placement; the next
   // step must start from there, not jump from where the drive had been.
   model_->PowerPosition = model_->TrackPosition;
   history_->Clear();
-  AfterHistoryJump();
 }
 
 void Session::ClearAll() {
+  LetGo();
   loci_.Clear();
   ResetModel(*model_, *history_, names_);
-  AfterHistoryJump();
   KeepAsIs();
 }
 
 void Session::MoveAll(double dx, double dy) {
+  LetGo();
   loci_.Clear();
   MoveAllParts(*model_, *history_, dx, dy);
   placed_ = PlacedNow();

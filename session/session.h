@@ -160,7 +160,10 @@ class Session {
   void RecordEdit();
   // What was opened, saved or erased is what Modified compares with.
   void KeepAsIs();
-  void AfterHistoryJump();
+  // Ends a drag without recording it, before an edit that may move records
+  // or take a snapshot: the held parts are drawn and found again, a new
+  // record still on its way from the palette goes back.
+  void LetGo();
   Reply Write(const std::string& path, const std::string& bytes);
   bool Reaches(int32_t position, Reply& refusal);
   bool MoveAndCheck(int32_t position, Reply& refusal);
