@@ -126,6 +126,13 @@ std::optional<int> DrivePin(MoveSolver& solver, int slot, StepTally& tally, bool
   const Point from = PinWorld(model.PartTable[power], slot);
   const Point to = PinWorld(model.WorkTable[power], slot);
   Note(solver, text::DrivenPinStart, static_cast<int>(pin));
+  // A fixed pin holds the power part where it stands; the parts it shares
+  // the pin with count as held too and would not follow, so turning on would
+  // tear the joint apart.
+  if (model.PartTable[power].PinState[slot] == PinStatus::Fixed && !SamePoint(from.X, from.Y, to.X, to.Y)) {
+    solver.MoveRefusalText = text::HeldByFixedPin;
+    return kMoveHeldByFixedPin;
+  }
   const int others = CountSlotsWithPin(model.WorkTable, model.PartCount, power, pin);
   for (int k = 1; k <= others; ++k) {
     tried = true;

@@ -140,6 +140,22 @@ TEST(Drive, RefusedStepLeavesTheTablesAndPutsTheBarBack) {
   }
 }
 
+// Fixed pins through a power rod's holes and a rod beside it anchor both: the
+// step is refused rather than turning the power rod off its own pins.
+TEST(Drive, FixedPinsInAPowerRodHoldIt) {
+  Rig rig;
+  ModelState& m = *rig.Model;
+  AddPart(m, RodActive1, 300, 400);
+  AddPart(m, RodPassive1, 340, 400);
+  Drop(m, KoteiPin, 340, 400);
+  Drop(m, KoteiPin, 360, 400);
+  const Table before = m.PartTable;
+  const DriveResult result = rig.Step(40);
+  EXPECT_EQ(result.Status, DriveStatus::Refused);
+  EXPECT_EQ(result.RefusalText, text::HeldByFixedPin);
+  EXPECT_EQ(m.PartTable, before);
+}
+
 // A number the step never reads, damaged in memory, is refused rather than
 // carried into a table that the step reports as moved.
 TEST(Drive, StepsNeverLeaveValuesThatAreNotFinite) {

@@ -25,11 +25,12 @@ TEST(Stall, PropagationThatSkipsEverySlotEndsUndecided) {
   EXPECT_TRUE(f.Logged("   Movement is impossible"));
 }
 
-// A power rod whose only pin besides its axle is a fixed pin on a lone hole.
+// A power rod whose only pin besides its axle is a movable pin in no other
+// part, as a damaged file may hold.
 TEST(Stall, DriveWhoseDrivenPinsJoinNothingIsRefused) {
-  Rig rig;
-  AddPart(*rig.Model, RodActive1, 300, 400);
-  Drop(*rig.Model, KoteiPin, 340, 400);
+  Rig rig{MakePart(RodActive1, 300, 400, {{0, 1}, {101, 0, 40}}, 120)};
+  rig.Model->HasPowerPart = true;
+  rig.Model->PowerPartIndex = 0;
   const DriveResult result = rig.Step(40);
   EXPECT_EQ(result.Status, DriveStatus::Refused);
   EXPECT_EQ(result.Code, kMoveUndecided);
