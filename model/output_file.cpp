@@ -5,13 +5,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <optional>
 
+#include "model/temporary_files.h"
+
 namespace morvane {
 
 namespace {
+
+std::atomic<PipeWithoutReader> pipeWithoutReader{PipeWithoutReader::Refuse};
 
 // Far more than any real chain of links; a loop of links ends here.
 constexpr int kMaxLinkHops = 40;
@@ -94,36 +99,60 @@ std::unique_ptr<OutputFile> OutputFile::Open(const std::string& path) {
     return nullptr;
   }
   if (exists && !S_ISREG(existing.st_mode)) {
-    const int fd = open(target->c_str(), O_WRONLY | O_CLOEXEC);
-    return fd < 0 ? nullptr : std::unique_ptr<OutputFile>(new OutputFile(fd, *target, ""));
+    return OpenInPlace(*target);
   }
   if (exists && !MayReplace(*target, existing)) {
     return nullptr;
   }
-  // A short name, so that a target whose name nearly fills the file system's
-  // limit can still be written.
-  std::string temporary = FolderOf(*target) + "/.mvtmp-XXXXXX";
-  const int fd = mkostemp(temporary.data(), O_CLOEXEC);
-  if (fd < 0) {
+  std::unique_ptr<OutputFile> file = OpenTemporary(*target);
+  if (!file) {
     return nullptr;
   }
-  std::unique_ptr<OutputFile> file(new OutputFile(fd, *target, temporary));
   if (exists) {
-    if (fchmod(fd, existing.st_mode & 07777) != 0) {
+    if (fchmod(file->fd_, existing.st_mode & 07777) != 0) {
       return nullptr;
     }
     // Only root may give a file away; for anyone else the owner is theirs anyway.
-    if (fchown(fd, existing.st_uid, existing.st_gid) != 0 && geteuid() == 0) {
+    if (fchown(file->fd_, existing.st_uid, existing.st_gid) != 0 && geteuid() == 0) {
       return nullptr;
     }
-  } else if (fchmod(fd, NewFileMode()) != 0) {
+  } else if (fchmod(file->fd_, NewFileMode()) != 0) {
     return nullptr;
   }
   return file;
 }
 
-OutputFile::OutputFile(int fd, std::string target, std::string temporary)
-    : fd_(fd), target_(std::move(target)), temporary_(std::move(temporary)) {}
+// Without O_NONBLOCK, opening a pipe waits until a program opens it for
+// reading, for ever if none does. With it, a pipe without a reader fails at
+// once (ENXIO); the writes that follow block again as usual.
+std::unique_ptr<OutputFile> OutputFile::OpenInPlace(const std::string& target) {
+  const bool wait = pipeWithoutReader.load() == PipeWithoutReader::Wait;
+  const int fd = open(target.c_str(), O_WRONLY | O_CLOEXEC | (wait ? 0 : O_NONBLOCK));
+  if (fd < 0) {
+    return nullptr;
+  }
+  std::unique_ptr<OutputFile> file(new OutputFile(fd, target, "", -1));
+  const int flags = fcntl(fd, F_GETFL);
+  if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    return nullptr;
+  }
+  return file;
+}
+
+// A short name, so that a target whose name nearly fills the file system's
+// limit can still be written.
+std::unique_ptr<OutputFile> OutputFile::OpenTemporary(const std::string& target) {
+  std::string temporary = FolderOf(target) + "/.mvtmp-XXXXXX";
+  int ticket = -1;
+  const int fd = CreateTemporary(temporary, ticket);
+  if (fd < 0) {
+    return nullptr;
+  }
+  return std::unique_ptr<OutputFile>(new OutputFile(fd, target, std::move(temporary), ticket));
+}
+
+OutputFile::OutputFile(int fd, std::string target, std::string temporary, int ticket)
+    : fd_(fd), target_(std::move(target)), temporary_(std::move(temporary)), ticket_(ticket) {}
 
 OutputFile::~OutputFile() { Discard(); }
 
@@ -166,6 +195,8 @@ bool OutputFile::Commit() {
     return false;
   }
   temporary_.clear();
+  ForgetTemporary(ticket_);
+  ticket_ = -1;
   // The rename is done; a folder that cannot be synced changes nothing the
   // user could act on.
   SyncFolder(FolderOf(target_));
@@ -181,7 +212,11 @@ void OutputFile::Discard() {
     unlink(temporary_.c_str());
     temporary_.clear();
   }
+  ForgetTemporary(ticket_);
+  ticket_ = -1;
 }
+
+void SetPipeWithoutReader(PipeWithoutReader choice) { pipeWithoutReader.store(choice); }
 
 bool WriteWholeFile(const std::string& path, std::string_view bytes) {
   const std::unique_ptr<OutputFile> file = OutputFile::Open(path);

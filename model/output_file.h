@@ -18,9 +18,12 @@ namespace morvane {
 //   write checked, then flushed to the disk and renamed over the target,
 //   keeping the old file's permissions and owner;
 // - an existing target that is not a regular file (a device such as
-//   /dev/null, a pipe) is written in place and never replaced.
+//   /dev/null, a pipe) is written in place and never replaced; a pipe that
+//   no program reads is refused at once unless pipes are waited for.
 // Until Commit succeeds the target is untouched; an OutputFile destroyed
-// without a successful Commit removes its temporary file.
+// without a successful Commit removes its temporary file, and so does a
+// signal that ends the program once RemoveTemporariesOnSignals has been
+// called (temporary_files.h).
 class OutputFile {
  public:
   // Null when the file cannot be opened for writing.
@@ -45,16 +48,26 @@ class OutputFile {
   bool Commit();
 
  private:
-  OutputFile(int fd, std::string target, std::string temporary);
+  OutputFile(int fd, std::string target, std::string temporary, int ticket);
+  static std::unique_ptr<OutputFile> OpenInPlace(const std::string& target);
+  static std::unique_ptr<OutputFile> OpenTemporary(const std::string& target);
   void Discard();
 
   int fd_ = -1;
   std::string target_;
   // Empty when the target is written in place.
   std::string temporary_;
+  // The temporary's entry among those a signal removes, or -1.
+  int ticket_ = -1;
   uint64_t size_ = 0;
   bool failed_ = false;
 };
+
+// Opening a pipe that no program reads fails at once by default, so that a
+// window never freezes on a save; a command-line tool may wait for the reader
+// instead, as shell tools do.
+enum class PipeWithoutReader { Refuse, Wait };
+void SetPipeWithoutReader(PipeWithoutReader choice);
 
 // Writes `bytes` as the whole content of `path` through an OutputFile.
 bool WriteWholeFile(const std::string& path, std::string_view bytes);

@@ -1,14 +1,18 @@
 #include "model/output_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <future>
 #include <string>
+#include <thread>
 
 #include "model/file_io.h"
+#include "model/temporary_files.h"
 #include "tests/test_support.h"
 
 namespace morvane {
@@ -71,6 +75,8 @@ TEST(OutputFile, RefusalsAndFailuresLeaveTheOldFileIntact) {
 }
 
 // Devices and pipes are written where they are and never replaced by a file.
+// A pipe that no program reads is refused at once, so that no window freezes
+// on it, or waited for when the program asks for that, as shell tools do.
 TEST(OutputFile, DevicesAndPipesAreWrittenInPlace) {
   ASSERT_TRUE(WriteWholeFile("/dev/null", "nothing"));
   EXPECT_TRUE(S_ISCHR(ModeOf("/dev/null")));
@@ -79,14 +85,48 @@ TEST(OutputFile, DevicesAndPipesAreWrittenInPlace) {
   TempFolder folder;
   const fs::path pipe = folder / "pipe";
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  std::future<std::string> received = std::async(std::launch::async, [&] { return ReadWholeFile(pipe); });
+  std::future<bool> refused = std::async(std::launch::async, [&] { return !OutputFile::Open(pipe.string()); });
+  if (refused.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+    ADD_FAILURE() << "opening a pipe without a reader waits";
+    close(open(pipe.c_str(), O_RDONLY | O_NONBLOCK));
+  }
+  EXPECT_TRUE(refused.get());
+
+  const int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
   const std::unique_ptr<OutputFile> file = OutputFile::Open(pipe.string());
   ASSERT_TRUE(file);
   EXPECT_TRUE(file->Write("through the pipe"));
   EXPECT_FALSE(file->WriteAt(0, "T", 1)) << "a pipe cannot go back";
-  file->Commit();
-  EXPECT_EQ(received.get(), "through the pipe");
+  EXPECT_FALSE(file->Commit()) << "the failed WriteAt is reported at the end";
+  char received[32] = {};
+  EXPECT_EQ(read(reader, received, sizeof received), 16);
+  EXPECT_STREQ(received, "through the pipe");
+  close(reader);
   EXPECT_TRUE(S_ISFIFO(ModeOf(pipe)));
+
+  SetPipeWithoutReader(PipeWithoutReader::Wait);
+  std::future<std::string> late = std::async(std::launch::async, [&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    return ReadWholeFile(pipe);
+  });
+  EXPECT_TRUE(WriteWholeFile(pipe.string(), "to a late reader"));
+  SetPipeWithoutReader(PipeWithoutReader::Refuse);
+  EXPECT_EQ(late.get(), "to a late reader");
+}
+
+// What a signal handler or a program closed in the middle of a write calls:
+// every temporary being written goes, and its commit then fails rather than
+// claiming a file.
+TEST(OutputFile, TemporariesBeingWrittenAreRemovedAtOnce) {
+  TempFolder folder;
+  WriteBytes(folder / "old", "old");
+  const std::unique_ptr<OutputFile> file = OutputFile::Open((folder / "old").string());
+  ASSERT_TRUE(file && file->Write("new"));
+  EXPECT_EQ(folder.EntryCount(), 2u);
+  RemoveTemporaries();
+  EXPECT_EQ(folder.EntryCount(), 1u);
+  EXPECT_FALSE(file->Commit());
+  EXPECT_EQ(ReadWholeFile(folder / "old"), "old");
 }
 
 // Headers known only at the end are patched within what was written.
