@@ -8,6 +8,8 @@
 #include "cli/cli_texts.h"
 #include "model/message.h"
 #include "model/model_texts.h"
+#include "model/output_file.h"
+#include "model/temporary_files.h"
 
 namespace {
 
@@ -97,6 +99,10 @@ int main(int argc, char** argv) {
   // A file size limit (ulimit -f) then fails the write, which is reported,
   // instead of killing the program half-way through the file.
   std::signal(SIGXFSZ, SIG_IGN);
+  // Ctrl-C, a kill or a closed terminal leave no hidden temporary behind.
+  morvane::RemoveTemporariesOnSignals();
+  // As shell tools do: `morvane-cli movie ... -o fifo` waits for its reader.
+  morvane::SetPipeWithoutReader(morvane::PipeWithoutReader::Wait);
   CliContext context{morvane::Language::English, std::cout, std::cerr};
   const int status = Run(std::vector<std::string>(argv + 1, argv + argc), context);
   return ExitAfterOutput(context, status);

@@ -1,12 +1,22 @@
 // morvane-cli export, series, print, render and movie through the built
 // binary: sizes and frames as ffprobe and pdfinfo read them, the exit statuses
 // of a refused move, of files that cannot be written and of wrong arguments,
-// and the movie's progress bar on a terminal.
+// pipes, signals, and the movie's progress bar on a terminal.
 
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
+#include <future>
+#include <thread>
 
 #include "tests/export_test_support.h"
 
@@ -83,6 +93,24 @@ TEST_F(ExportCli, RefusalsAndFilesThatCannotBeWritten) {
   EXPECT_EQ(folder.EntryCount(), 2u);
 }
 
+// As shell tools do, the command waits for a pipe's reader.
+TEST_F(ExportCli, APipeIsWrittenOnceItsReaderComes) {
+  const std::string pipe = Path("pipe.jpg");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  std::future<std::string> received = std::async(std::launch::async, [&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    return ReadWholeFile(pipe);
+  });
+  const CliRun run = RunCli("export " + kFree + "-o " + pipe);
+  EXPECT_EQ(run.ExitCode, 0);
+  if (run.ExitCode != 0) {
+    // The reader still waits for a writer: an empty one ends it.
+    close(open(pipe.c_str(), O_WRONLY));
+  }
+  WriteBytes(Path("received.jpg"), received.get());
+  EXPECT_EQ(Probe(Path("received.jpg"), "width,height"), "1280,960");
+}
+
 TEST_F(MovieCli, MoviesStoppedOrWholeAndFilesThatCannotBeWritten) {
   ASSERT_EQ(RunCli("movie " + kFree + "--size 120x90 -o " + Path("a.gif")).ExitCode, 0);
   EXPECT_EQ(Probe(Path("a.gif"), "width,height,nb_read_frames", "-count_frames"), "120,90,24");
@@ -108,6 +136,49 @@ TEST_F(MovieCli, MoviesStoppedOrWholeAndFilesThatCannotBeWritten) {
     const CliRun run = RunCli("movie " + kFree + wrong);
     EXPECT_EQ(run.ExitCode, 64) << wrong;
     EXPECT_THAT(run.Err, HasSubstr("usage: morvane-cli movie"));
+  }
+}
+
+// Starts a 640 x 480 AVI movie, sends the signal as soon as the movie's
+// temporary file shows in the folder, and returns how the program ended.
+int InterruptedMovie(const std::filesystem::path& folder, const std::string& output, int signal) {
+  const std::string model = kExamples + "crank-rocker.mvd";
+  const pid_t pid = fork();
+  if (pid == 0) {
+    // As from an interactive shell, whatever this test's parent ignores.
+    for (const int s : {SIGINT, SIGTERM, SIGHUP}) {
+      std::signal(s, SIG_DFL);
+    }
+    dup2(open("/dev/null", O_WRONLY), STDERR_FILENO);
+    execl(MORVANE_CLI, "morvane-cli", "movie", model.c_str(), "--size", "640x480", "-o", output.c_str(), nullptr);
+    _exit(127);
+  }
+  const auto writing = [&] {
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      if (entry.path().filename().string().starts_with(".mvtmp-")) {
+        return true;
+      }
+    }
+    return false;
+  };
+  for (int wait = 0; wait < 2000 && !writing(); ++wait) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  kill(pid, signal);
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return status;
+}
+
+// Ctrl-C, a kill and a closed terminal each take the hidden temporary away,
+// leave the older file as it was and end the program by that signal.
+TEST_F(MovieCli, SignalsLeaveNoTemporaryBehind) {
+  WriteBytes(Path("older.avi"), "older");
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    const int status = InterruptedMovie(folder.Path, Path("older.avi"), signal);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << strsignal(signal) << " " << status;
+    EXPECT_EQ(folder.EntryCount(), 1u) << strsignal(signal);
+    EXPECT_EQ(ReadWholeFile(Path("older.avi")), "older");
   }
 }
 
