@@ -32,16 +32,20 @@ std::optional<std::vector<int>> ParseIntList(std::string_view text, char separat
 
 }  // namespace
 
+// Each number is checked against the canvas on its own, before any sum: a
+// rectangle's far edge, computed from a corner and a side anywhere in the
+// range of int, could overflow.
 std::optional<QRect> ParseArea(const std::string& text) {
   const auto v = ParseIntList(text, ',', 4);
-  if (!v || (*v)[2] < 1 || (*v)[3] < 1) {
+  if (!v) {
     return std::nullopt;
   }
-  const QRect area((*v)[0], (*v)[1], (*v)[2], (*v)[3]);
-  if (!QRect(0, 0, view::kCanvasWidth, view::kCanvasHeight).contains(area)) {
+  const int x = (*v)[0], y = (*v)[1], width = (*v)[2], height = (*v)[3];
+  if (width < 1 || height < 1 || x < 0 || y < 0 || x > view::kCanvasWidth - width ||
+      y > view::kCanvasHeight - height) {
     return std::nullopt;
   }
-  return area;
+  return QRect(x, y, width, height);
 }
 
 std::optional<QSize> ParseSize(const std::string& text) {

@@ -90,6 +90,15 @@ TEST_F(ExportCli, RefusalsAndFilesThatCannotBeWritten) {
     EXPECT_EQ(run.ExitCode, 64) << wrong;
     EXPECT_THAT(run.Err, HasSubstr("usage: morvane-cli"));
   }
+  // Areas whose far edge lies beyond the range of int, or just off the canvas.
+  for (const std::string command : {"render", "export", "series", "print", "movie"}) {
+    for (const std::string area : {"2147483647,0,1,1", "0,0,1280,2147483647", "-2147483648,0,1,1", "1,0,1280,960"}) {
+      const std::string output = Path(command + (command == "print" ? ".pdf" : ".gif"));
+      const CliRun run = RunCli(command + " " + kFree + "--area " + area + " -o " + output);
+      EXPECT_EQ(run.ExitCode, 64) << command << " " << area;
+      EXPECT_THAT(run.Err, HasSubstr("the area is X,Y,W,H")) << command << " " << area;
+    }
+  }
   EXPECT_EQ(folder.EntryCount(), 2u);
 }
 
