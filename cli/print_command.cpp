@@ -34,13 +34,14 @@ int RunPrint(const std::vector<std::string>& args, CliContext& context) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setOutputFileName(QString::fromStdString(request->OutputPath));
   view::CanvasPictures pictures;
   exporting::ExportScene scene{*session, pictures, request->Area,
                                exporting::PrintName(session->Names(), session->UiLanguage())};
+  // The file is named by the bytes given, which a QString could not carry.
+  const exporting::PrintTarget target(printer, request->OutputPath);
   StderrProgress progress(context);
-  const exporting::ExportOutcome outcome = request->Series ? exporting::PrintSeries(scene, printer, progress)
-                                                           : exporting::PrintSingleImage(scene, printer);
+  const exporting::ExportOutcome outcome = request->Series ? exporting::PrintSeries(scene, target, progress)
+                                                           : exporting::PrintSingleImage(scene, target);
   return ReportOutcome(outcome, request->OutputPath, context);
 }
 

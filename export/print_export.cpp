@@ -37,8 +37,8 @@ ExportOutcome Finished(PrintedPage& page, ExportOutcome outcome, const Session& 
 
 }  // namespace
 
-ExportOutcome PrintSingleImage(const ExportScene& scene, QPrinter& printer) {
-  PrintedPage page(printer, QPageLayout::Landscape);
+ExportOutcome PrintSingleImage(const ExportScene& scene, const PrintTarget& target) {
+  PrintedPage page(target, QPageLayout::Landscape);
   if (!page.Started()) {
     return WriteOutcome(false, scene.Document);
   }
@@ -49,8 +49,8 @@ ExportOutcome PrintSingleImage(const ExportScene& scene, QPrinter& printer) {
   return Finished(page, {}, scene.Document);
 }
 
-ExportOutcome PrintSeries(ExportScene& scene, QPrinter& printer, ExportProgress& progress) {
-  PrintedPage page(printer, QPageLayout::Portrait);
+ExportOutcome PrintSeries(ExportScene& scene, const PrintTarget& target, ExportProgress& progress) {
+  PrintedPage page(target, QPageLayout::Portrait);
   if (!page.Started()) {
     return WriteOutcome(false, scene.Document);
   }

@@ -1,5 +1,6 @@
 #include "export/printed_page.h"
 
+#include <QFile>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <string_view>
@@ -8,13 +9,19 @@
 
 namespace morvane::exporting {
 
-PrintedPage::PrintedPage(QPrinter& printer, QPageLayout::Orientation orientation) : printer_(printer) {
+PrintTarget::PrintTarget(QPrinter& printer) : Printer(printer) {
+  if (printer.outputFormat() == QPrinter::PdfFormat) {
+    PdfFile = QFile::encodeName(printer.outputFileName()).toStdString();
+  }
+}
+
+PrintedPage::PrintedPage(const PrintTarget& target, QPageLayout::Orientation orientation)
+    : printer_(target.Printer), pdfFile_(target.PdfFile) {
   printer_.setPageOrientation(orientation);
-  if (printer_.outputFormat() != QPrinter::PdfFormat || printer_.outputFileName().isEmpty()) {
+  if (pdfFile_.empty()) {
     painter_.begin(&printer_);
     return;
   }
-  pdfFile_ = printer_.outputFileName();
   pdfBuffer_.setBuffer(&pdfBytes_);
   pdfBuffer_.open(QIODevice::WriteOnly);
   pdf_ = std::make_unique<QPdfWriter>(&pdfBuffer_);
@@ -44,7 +51,7 @@ bool PrintedPage::Finish() {
   if (!pdf_) {
     return true;
   }
-  return WriteWholeFile(pdfFile_.toStdString(),
+  return WriteWholeFile(pdfFile_,
                         std::string_view(pdfBytes_.constData(), static_cast<size_t>(pdfBytes_.size())));
 }
 

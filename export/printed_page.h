@@ -4,8 +4,10 @@
 #include <QByteArray>
 #include <QPageLayout>
 #include <QPainter>
-#include <QString>
 #include <memory>
+#include <string>
+
+#include "export/print_export.h"
 
 class QPdfWriter;
 class QPrinter;
@@ -18,7 +20,7 @@ namespace morvane::exporting {
 // name whole; any other printer is painted on directly.
 class PrintedPage {
  public:
-  PrintedPage(QPrinter& printer, QPageLayout::Orientation orientation);
+  PrintedPage(const PrintTarget& target, QPageLayout::Orientation orientation);
   ~PrintedPage();
   PrintedPage(const PrintedPage&) = delete;
   PrintedPage& operator=(const PrintedPage&) = delete;
@@ -38,7 +40,7 @@ class PrintedPage {
   const QPaintDevice& Device() const;
 
   QPrinter& printer_;
-  QString pdfFile_;
+  std::string pdfFile_;
   QByteArray pdfBytes_;
   QBuffer pdfBuffer_;
   std::unique_ptr<QPdfWriter> pdf_;

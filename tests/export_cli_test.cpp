@@ -1,7 +1,8 @@
 // morvane-cli export, series, print, render and movie through the built
 // binary: sizes and frames as ffprobe and pdfinfo read them, the exit statuses
 // of a refused move, of files that cannot be written and of wrong arguments,
-// pipes, signals, and the movie's progress bar on a terminal.
+// names that are not UTF-8, pipes, signals, and the movie's progress bar on a
+// terminal.
 
 #include <fcntl.h>
 #include <gmock/gmock.h>
@@ -100,6 +101,21 @@ TEST_F(ExportCli, RefusalsAndFilesThatCannotBeWritten) {
     }
   }
   EXPECT_EQ(folder.EntryCount(), 2u);
+}
+
+// Every output is written under exactly the bytes of its name, also where
+// they are no UTF-8: two names that differ in such a byte are two files.
+TEST_F(ExportCli, OutputsAreNamedByTheirExactBytes) {
+  const std::pair<std::string, std::string> commands[] = {
+      {"print", ".pdf"}, {"export", ".jpg"}, {"render --size 64x48", ".png"}, {"movie --size 120x90", ".gif"}};
+  for (const auto& [command, extension] : commands) {
+    for (const std::string name : {"a\xe9", "a\xe8"}) {
+      const CliRun run = RunCli(command + " " + kFree + "-o '" + Path(name + extension) + "'");
+      EXPECT_EQ(run.ExitCode, 0) << command << run.Err;
+      EXPECT_TRUE(std::filesystem::exists(Path(name + extension))) << command;
+    }
+  }
+  EXPECT_EQ(folder.EntryCount(), 8u);
 }
 
 // As shell tools do, the command waits for a pipe's reader.
