@@ -82,9 +82,9 @@ int RunSeries(const std::vector<std::string>& args, CliContext& context) {
   view::CanvasPictures pictures;
   exporting::ExportScene scene{*session, pictures, options.Area,
                                exporting::PrintName(session->Names(), session->UiLanguage())};
-  StderrProgress progress(context);
-  return ReportOutcome(exporting::SaveSeriesSheet(scene, format, options.OutputPath, progress), options.OutputPath,
-                       context);
+  const auto progress = ProgressFor(context);
+  return ReportOutcome(exporting::SaveSeriesSheet(scene, format, options.OutputPath, *progress),
+                       options.OutputPath, context);
 }
 
 }  // namespace morvane::cli

@@ -1,11 +1,27 @@
 #include "cli/export_support.h"
 
+#include <unistd.h>
+
+#include <cstdio>
+
 #include "cli/cli_texts.h"
 #include "cli/picture_options.h"
+#include "cli/progress_bar.h"
 #include "cli/turning.h"
-#include "export/progress_text.h"
 
 namespace morvane::cli {
+
+namespace {
+
+class SilentProgress final : public exporting::ExportProgress {
+ public:
+  void Start(const Message&, const Message&) override {}
+  void Step(const Message&, int) override {}
+  void Note(const Message&) override {}
+  void Finish() override {}
+};
+
+}  // namespace
 
 std::optional<ExportRequest> ParseExportRequest(const Command& command, std::vector<std::string> args,
                                                 std::vector<std::string_view> options, bool seriesFlag,
@@ -48,13 +64,12 @@ std::optional<ExportRequest> ParseExportRequest(const Command& command, std::vec
   return request;
 }
 
-void StderrProgress::Start(const Message&, const Message& label) { Note(label); }
-
-void StderrProgress::Step(const Message& progressText, int percent) {
-  context_.Err << exporting::ProgressLine(context_.Text(progressText), percent) << '\n';
+std::unique_ptr<exporting::ExportProgress> ProgressFor(CliContext& context) {
+  if (isatty(fileno(stderr))) {
+    return std::make_unique<ProgressBar>(context);
+  }
+  return std::make_unique<SilentProgress>();
 }
-
-void StderrProgress::Note(const Message& label) { context_.Err << context_.Text(label) << '\n'; }
 
 int ReportOutcome(const exporting::ExportOutcome& outcome, const std::string& outputPath, CliContext& context) {
   const bool written = outcome.Status != exporting::ExportStatus::WriteFailed;

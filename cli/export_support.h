@@ -5,6 +5,7 @@
 // exit status of an export.
 
 #include <QGuiApplication>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,19 +51,9 @@ class CaptionFonts {
   QGuiApplication application_{argc_, argv_};
 };
 
-// One line on stderr for every step of a series.
-class StderrProgress final : public exporting::ExportProgress {
- public:
-  explicit StderrProgress(CliContext& context) : context_(context) {}
-
-  void Start(const Message& caption, const Message& label) override;
-  void Step(const Message& progressText, int percent) override;
-  void Note(const Message& label) override;
-  void Finish() override {}
-
- private:
-  CliContext& context_;
-};
+// A bar redrawn in place for a person at a terminal; nothing in a script or
+// a log, where a command writes only its result and its errors.
+std::unique_ptr<exporting::ExportProgress> ProgressFor(CliContext& context);
 
 // The messages on stderr and the exit status: 0 done, 3 a series stopped by
 // a refused move, 73 the output file not written.

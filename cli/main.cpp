@@ -1,3 +1,5 @@
+#include <QString>
+#include <QtGlobal>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
@@ -93,6 +95,19 @@ int ExitAfterOutput(CliContext& context, int status) {
   return morvane::cli::kExitCannotWrite;
 }
 
+// Starting a QGuiApplication, Qt asks for the runtime folder only to learn
+// whether it runs in a Flatpak sandbox, and warns on stderr where no login
+// session made one (cron, ssh, a container). The tool needs no such folder:
+// that warning alone is dropped, every other message goes on as before.
+QtMessageHandler qtHandler = nullptr;
+
+void DropRuntimeFolderWarning(QtMsgType type, const QMessageLogContext& where, const QString& message) {
+  if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) {
+    return;
+  }
+  qtHandler(type, where, message);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -103,6 +118,7 @@ int main(int argc, char** argv) {
   morvane::RemoveTemporariesOnSignals();
   // As shell tools do: `morvane-cli movie ... -o fifo` waits for its reader.
   morvane::SetPipeWithoutReader(morvane::PipeWithoutReader::Wait);
+  qtHandler = qInstallMessageHandler(DropRuntimeFolderWarning);
   CliContext context{morvane::Language::English, std::cout, std::cerr};
   const int status = Run(std::vector<std::string>(argv + 1, argv + argc), context);
   return ExitAfterOutput(context, status);

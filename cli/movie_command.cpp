@@ -2,9 +2,6 @@
 // mechanism as an MPEG-1 or AVI movie or one turn as a looping GIF
 // animation, captioned with the model file's name from 240 pixels high.
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,7 +11,6 @@
 #include "cli/commands.h"
 #include "cli/export_support.h"
 #include "cli/picture_options.h"
-#include "cli/progress_bar.h"
 #include "export/export_names.h"
 #include "export/movies/movie_export.h"
 #include "view/canvas_pictures.h"
@@ -40,14 +36,6 @@ std::optional<exporting::MovieKind> MovieKindOf(const ExportRequest& request, co
     UsageError(command, context, context.Text(cli_texts::MovieSizes));
   }
   return kind;
-}
-
-// A bar for a person at a terminal; a line per frame for a log.
-std::unique_ptr<exporting::ExportProgress> ProgressFor(CliContext& context) {
-  if (isatty(fileno(stderr))) {
-    return std::make_unique<ProgressBar>(context);
-  }
-  return std::make_unique<StderrProgress>(context);
 }
 
 }  // namespace

@@ -39,8 +39,8 @@ int RunPrint(const std::vector<std::string>& args, CliContext& context) {
                                exporting::PrintName(session->Names(), session->UiLanguage())};
   // The file is named by the bytes given, which a QString could not carry.
   const exporting::PrintTarget target(printer, request->OutputPath);
-  StderrProgress progress(context);
-  const exporting::ExportOutcome outcome = request->Series ? exporting::PrintSeries(scene, target, progress)
+  const auto progress = ProgressFor(context);
+  const exporting::ExportOutcome outcome = request->Series ? exporting::PrintSeries(scene, target, *progress)
                                                            : exporting::PrintSingleImage(scene, target);
   return ReportOutcome(outcome, request->OutputPath, context);
 }

@@ -2,7 +2,7 @@
 // binary: sizes and frames as ffprobe and pdfinfo read them, the exit statuses
 // of a refused move, of files that cannot be written and of wrong arguments,
 // names that are not UTF-8, pipes, signals, and the movie's progress bar on a
-// terminal.
+// terminal while a script sees only results and errors.
 
 #include <fcntl.h>
 #include <gmock/gmock.h>
@@ -30,6 +30,8 @@ using ::testing::Not;
 
 const std::string kFree = kExamples + "crank-rocker.mvd ";
 const std::string kLocking = kLockingModels + "locks-past-ninety.mvd ";
+// Where no login session made a runtime folder, as under cron or ssh.
+const std::string kNoRuntimeFolder = "env -u XDG_RUNTIME_DIR ";
 
 // Only the fixture's folder is used.
 using ExportCli = ExportTest;
@@ -43,8 +45,9 @@ TEST_F(ExportCli, PicturesSheetsAndPrints) {
       {"series " + kFree + "--area 0,0,640,480", "d.gif", "1620,700"},
       {"render " + kFree + "--size 320x240", "e.jpg", "320,240"}};
   for (const auto& [arguments, name, size] : pictures) {
-    const CliRun run = RunCli(arguments + " -o " + Path(name));
+    const CliRun run = RunCli(arguments + " -o " + Path(name), kNoRuntimeFolder);
     ASSERT_EQ(run.ExitCode, 0) << arguments << run.Err;
+    EXPECT_EQ(run.Err, "") << arguments << ": a script sees only results and errors";
     EXPECT_EQ(Probe(Path(name), "width,height"), size) << arguments;
   }
 
@@ -55,8 +58,12 @@ TEST_F(ExportCli, PicturesSheetsAndPrints) {
   EXPECT_THAT(ReadWholeFile(Path("f.svg")), HasSubstr(">【crank-rocker】</text>"));
   EXPECT_THAT(ReadWholeFile(Path("g.svg")), AllOf(HasSubstr("viewBox=\"0 0 120 90\""), Not(HasSubstr("<text"))));
 
-  ASSERT_EQ(RunCli("print " + kFree + "-o " + Path("one.pdf")).ExitCode, 0);
-  ASSERT_EQ(RunCli("--lang ja print " + kFree + "--series -o " + Path("series.pdf")).ExitCode, 0);
+  for (const std::string& print : {"print " + kFree + "-o " + Path("one.pdf"),
+                                   "--lang ja print " + kFree + "--series -o " + Path("series.pdf")}) {
+    const CliRun run = RunCli(print, kNoRuntimeFolder);
+    ASSERT_EQ(run.ExitCode, 0) << print;
+    EXPECT_EQ(run.Err, "") << print;
+  }
   const PdfPage one = ReadPdfPage(Path("one.pdf")), series = ReadPdfPage(Path("series.pdf"));
   EXPECT_EQ(one.Pages, 1);
   EXPECT_EQ(one.Points, QSizeF(842, 595)) << "A4 landscape";
@@ -68,8 +75,7 @@ TEST_F(ExportCli, RefusalsAndFilesThatCannotBeWritten) {
   const std::string sheet = Path("sheet.jpg");
   const CliRun stopped = RunCli("series " + kLocking + "-o " + sheet);
   EXPECT_EQ(stopped.ExitCode, 3);
-  EXPECT_THAT(stopped.Err,
-              HasSubstr("[  29 percent done ]\n" + kRodRefusal + "\nCreation of a continuation image is stopped."));
+  EXPECT_EQ(stopped.Err, kRodRefusal + "\nCreation of a continuation image is stopped.\n");
   const CliRun japanese = RunCli("--lang ja print " + kLocking + "--series -o " + Path("p.pdf"));
   EXPECT_EQ(japanese.ExitCode, 3);
   EXPECT_THAT(japanese.Err, HasSubstr("連続イメージの印刷を中止します。"));
@@ -79,7 +85,7 @@ TEST_F(ExportCli, RefusalsAndFilesThatCannotBeWritten) {
   WriteBytes(sheet, "older");
   const CliRun limited = RunCli("series " + kFree + "-o " + sheet, "ulimit -f 8;");
   EXPECT_EQ(limited.ExitCode, 73);
-  EXPECT_THAT(limited.Err, HasSubstr("\n" + sheet + ": The writing of a file went wrong.\n"));
+  EXPECT_EQ(limited.Err, sheet + ": The writing of a file went wrong.\n");
   EXPECT_EQ(ReadWholeFile(sheet), "older");
   EXPECT_EQ(RunCli("export " + kFree + "-o " + Path("no/a.gif")).ExitCode, 73);
   EXPECT_EQ(RunCli("print " + kFree + "-o " + Path("no/a.pdf")).ExitCode, 73);
@@ -142,7 +148,7 @@ TEST_F(MovieCli, MoviesStoppedOrWholeAndFilesThatCannotBeWritten) {
   // Stopped at 100 degrees: the 25 frames before are kept.
   const CliRun stopped = RunCli("movie " + kLocking + "--size 640x480 -o " + Path("s.mpg"));
   EXPECT_EQ(stopped.ExitCode, 3);
-  EXPECT_THAT(stopped.Err, HasSubstr("[  14 percent done ]\n" + kRodRefusal + "\nCreation of a movie is stopped.\n"));
+  EXPECT_EQ(stopped.Err, kRodRefusal + "\nCreation of a movie is stopped.\n");
   EXPECT_EQ(Probe(Path("s.mpg"), "width,height,nb_read_frames", "-count_frames"), "640,480,50");
   const CliRun japanese = RunCli("--lang ja movie " + kLocking + "-o " + Path("s.gif"));
   EXPECT_EQ(japanese.ExitCode, 3);
