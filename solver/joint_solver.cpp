@@ -109,7 +109,7 @@ bool PlaceSecondPart(PartRecord& part, const Anchor& anchor, int jointSlot, Poin
   if (!(stroke > kLeastStroke && stroke < kGreatestStroke)) {
     return false;
   }
-  part.Size = stroke;
+  part.Size = solver_steps::StrokeWithinTravel(stroke);
   return true;
 }
 

@@ -147,7 +147,7 @@ int MovePassivePiston(MoveSolver& solver, int p, const PinMove& move) {
     Note(solver, text::PistonOutOfRange);
     return Refuse(solver, text::PistonRodLength, kMoveOutOfReach);
   }
-  Edit(solver, p).Size = stroke;
+  Edit(solver, p).Size = solver_steps::StrokeWithinTravel(stroke);
   solver_steps::CommitPart(solver, p);
   Note(solver, text::PartMoved, p);
   return solver_steps::PropagateFrom(solver, p, before);

@@ -2,6 +2,7 @@
 
 // The pieces of SolveMove, shared by its source files and by nothing else.
 
+#include <algorithm>
 #include <cstdint>
 
 #include "solver/geometry.h"
@@ -22,6 +23,12 @@ struct PinMove {
 // that needs it is refused.
 constexpr double kLeastStroke = -1.0;
 constexpr double kGreatestStroke = kPistonStroke + 1.0;
+
+// The stroke a piston takes for one within those limits: the end of its
+// travel, not beyond. A stroke stored beyond would be read as a phase of a
+// turn, which puts the sliding end on the other side of the travel's end, up
+// to two pixels from the joint it was to meet.
+inline double StrokeWithinTravel(double stroke) { return std::clamp(stroke, 0.0, kPistonStroke); }
 
 template <typename... Values>
 void Note(MoveSolver& solver, const Message& text, const Values&... values) {
