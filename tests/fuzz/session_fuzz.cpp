@@ -2,7 +2,7 @@
 // palette's parts, pins and pens, canvas grabs, drags and releases, popup
 // turns and deletes, undo and redo, drive steps and automatic ticks, the
 // exports' walks round a turn and back, whole-model moves, the return to the
-// placement, clear all and the opening of an example. After every operation
+// placement, clear all and the opening of a model. After every operation
 // it stops on a broken promise:
 // - the model passes the file reader's consistency checks;
 // - a pin's slots stand together and share one state, a movable pin joins
@@ -63,10 +63,12 @@ constexpr int32_t kKinds[] = {DiskActive1, DiskActive2, DiskActive3, DiskPassive
                               Triangle1,   Triangle2,   Triangle3,   Lgata1,       Lgata2,       Lgata3,
                               PistonActive, PistonPassive};
 constexpr int32_t kPinsAndPens[] = {Hatome, KoteiPin, PenBlack, PenRed, PenBlue, PenGreen};
-// Mechanisms that turn, lock or trace, to start from now and then.
-constexpr const char* kExamples[] = {"crank-rocker",         "four-pens",          "locks-before-turn",
-                                     "locks-past-ninety",    "power-rod-drag-link", "six-bar-triangle",
-                                     "slider-crank"};
+// Mechanisms that turn, trace, slide or lock, to start from now and then.
+constexpr const char* kModels[] = {"examples/crank-rocker.mvd",       "examples/four-pens.mvd",
+                                   "examples/six-bar-triangle.mvd",   "examples/slider-crank.mvd",
+                                   "examples/power-rod-drag-link.mvd", "examples/klann-leg.mvd",
+                                   "examples/quick-return.mvd",       "tests/data/locking/locks-before-turn.mvd",
+                                   "tests/data/locking/locks-past-ninety.mvd"};
 constexpr int kTurnTags[] = {0, 2700, 3150, 3500, 3550, 3590, 3595, 3599, 1, 5, 10, 50, 100, 450, 900};
 
 // The walks of the series (20 degrees, approached in three steps), the
@@ -305,15 +307,14 @@ class Driver {
       case 1: s_.Log().Enabled = !s_.Log().Enabled; break;
       case 2: s_.EraseLoci(); break;
       case 3: s_.MarkPens(); break;
-      default: OpenExample(); break;
+      default: OpenModel(); break;
     }
     // The log window shows only the lines of this run.
     s_.Log().Lines.clear();
   }
 
-  void OpenExample() {
-    const std::string name = kExamples[in_.Pick(std::size(kExamples))];
-    s_.Open(std::string(MORVANE_SOURCE_DIR) + "/examples/" + name + ".mvd");
+  void OpenModel() {
+    Require(!s_.Open(std::string(MORVANE_SOURCE_DIR) + "/" + kModels[in_.Pick(std::size(kModels))]));
   }
 
   void Check(int before, bool jumped) {
