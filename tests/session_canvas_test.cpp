@@ -70,7 +70,7 @@ TEST(SessionCanvas, EditsDuringADragLetTheHeldPartsGo) {
                                          [&] { h.S.Rotate(0, 900); }, [&] { h.S.MoveAll(10, 0); }};
   for (const auto& edit : edits) {
     const int held = h.S.Model().PartCount - 2;
-    ASSERT_TRUE(h.S.Grab(held, h.Part(held).X, h.Part(held).Y, false));
+    ASSERT_TRUE(h.S.Grab(held, h.Part(held).X, h.Part(held).Y));
     ASSERT_EQ(h.S.Dragging(), DragMode::WithHingedNeighbour);
     edit();
     EXPECT_EQ(h.S.Dragging(), DragMode::Idle);

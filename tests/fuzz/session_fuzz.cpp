@@ -241,8 +241,7 @@ class Driver {
       return;
     }
     const Point at = SomePoint(part);
-    const bool onHead = IsPiston(Model().PartTable[part].Kind) && in_.Flag();
-    s_.Grab(part, at.X, at.Y, onHead);
+    s_.Grab(part, at.X, at.Y);
   }
 
   void DragTo() {
