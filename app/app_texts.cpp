@@ -54,6 +54,7 @@ constexpr ControlText kMain[] = {
     {"btnPrint", "　イメージの印刷", "リンク機構のイメージを印刷します"},
     {"btnMakeMovie", "　ムービーの作成", "リンク動作のムービー（アニメーション）を作成します"},
     {"btnDebug", "　処理経過の表示", ""},
+    {"btnAnalysis", "解析", "機構の自由度、死点、伝達角、揺動、速度と加速度を調べます"},
     {"btnExit", "　　終　　　了", "終了します"},
     {"btnBack", "", "動力部品を左方向に自動回転します"},
     {"btnPlay", "", "動力部品を右方向に自動回転します"},
@@ -102,11 +103,20 @@ constexpr ControlText kExamples[] = {
     {"btnClose", "閉じる", ""},
 };
 
+constexpr ControlText kAnalysis[] = {
+    {"lblPlot", "グラフ：", ""},
+    {"chkPerSecond", "毎秒の値", "速度と加速度を自動回転の速さでの毎秒の値で表示します"},
+    {"btnSavePlot", "保存...", "グラフを PNG か SVG の画像、または CSV のデータとして保存します"},
+    {"chkOverlay", "キャンバスにペンの速度と死点を表示", "ペンの速度の矢印（0.5 ラジアン分）と死点でのクランクを描きます"},
+    {"btnClose", "閉じる", ""},
+};
+
 constexpr WindowTexts kWindows[] = {
     {"TformMain", "Morvane", kMain},
     {"TformPropaty", "プロパティ", kPropaty},
     {"TformDebug", "処理経過の表示", kDebug},
     {"TformExamples", "例題", kExamples},
+    {"TformAnalysis", "解析", kAnalysis},
 };
 
 constexpr UiTexts kTexts{
@@ -172,6 +182,7 @@ constexpr ControlText kMain[] = {
     {"btnPrint", " Print an image", "The image of a linkage mechanism is printed"},
     {"btnMakeMovie", " Create a movie", "The movie(animation) of link motion is created"},
     {"btnDebug", " Process display", ""},
+    {"btnAnalysis", "Analysis", "The mobility, dead points, transmission angles, swings, speeds and accelerations"},
     {"btnExit", " Exit", "A program is ended"},
     {"btnBack", "", "Power parts are rotated leftward automatically"},
     {"btnPlay", "", "Power parts are rotated rightward automatically"},
@@ -220,11 +231,21 @@ constexpr ControlText kExamples[] = {
     {"btnClose", "Close", ""},
 };
 
+constexpr ControlText kAnalysis[] = {
+    {"lblPlot", "Plot:", ""},
+    {"chkPerSecond", "Per second", "Speeds and accelerations per second at the speed of automatic rotation"},
+    {"btnSavePlot", "Save...", "The plot is saved as a PNG or SVG picture or as CSV data"},
+    {"chkOverlay", "Pen velocities and dead points on the canvas",
+     "Arrows of the pens' velocities (half a radian's travel) and the crank at its dead points"},
+    {"btnClose", "Close", ""},
+};
+
 constexpr WindowTexts kWindows[] = {
     {"TformMain", "Morvane", kMain},
     {"TformPropaty", "Propaty", kPropaty},
     {"TformDebug", "The display of processing progress", kDebug},
     {"TformExamples", "Examples", kExamples},
+    {"TformAnalysis", "Analysis", kAnalysis},
 };
 
 constexpr UiTexts kTexts{

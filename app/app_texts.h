@@ -48,6 +48,51 @@ struct UiTexts {
   std::string_view SaveChangesQuestion;
 };
 
+// The analysis window's texts that carry figures ({0}, {1}, ...) or change
+// with what it shows.
+namespace analysis_window {
+inline constexpr Message Mobility{"自由度 {0}（固定節を含む節 {1}、関節 {2}）",
+                                  "Mobility {0} ({1} links with the ground, {2} joints)"};
+inline constexpr Message TurnsFully{"動力部品は１回転する", "The power part turns fully"};
+inline constexpr Message Rocks{"動力部品は死点 {0}° と {1}° の間を往復する",
+                               "The power part rocks between its dead points at {0}° and {1}°"};
+inline constexpr Message DeadPoint{"死点 {0}°：{1}", "Dead point at {0}°: {1}"};
+inline constexpr Message NoPowerPart{"動力部品がありません", "There is no power part"};
+inline constexpr Message FourBar{
+    "四節機構 {0}-{1}-{2}：固定節 {3}、クランク {4}、連接棒 {5}、てこ {6} → {7}",
+    "Four-bar {0}-{1}-{2}: ground {3}, crank {4}, coupler {5}, rocker {6}: {7}"};
+inline constexpr Message Swing{"部品 {0} の揺動角 {1}°", "Part {0} swings {1}°"};
+inline constexpr Message TimeRatio{"、早戻り比 {0}", ", time ratio {0}"};
+inline constexpr Message Stroke{"ピストン 部品 {0}：行程 {1}（{2} 〜 {3}）",
+                                "Piston part {0}: stroke {1} ({2} to {3})"};
+inline constexpr Message CrankAngle{"クランク角 {0}°", "Crank angle {0}°"};
+inline constexpr Message Transmission{"伝達角 ピン {0}：{1}°（{2}° 〜 {3}°）",
+                                      "Transmission angle at pin {0}: {1}° ({2}° to {3}°)"};
+inline constexpr Message PointSpeed{
+    "速さ最大 {0} px/rad = {1} px/s（{2}°）、加速度最大 {3} px/rad² = {4} px/s²（{5}°）",
+    "Speed up to {0} px/rad = {1} px/s at {2}°, acceleration up to {3} px/rad² = {4} px/s² at {5}°"};
+inline constexpr Message Position{"位置", "Position"};
+inline constexpr Message Velocity{"速度", "Velocity"};
+inline constexpr Message Acceleration{"加速度", "Acceleration"};
+inline constexpr Message TransmissionAngle{"伝達角", "Transmission angle"};
+inline constexpr Message OscillatorAngle{"揺動角", "Oscillator angle"};
+inline constexpr Message Pin{"ピン {0}", "Pin {0}"};
+inline constexpr Message Part{"部品 {0}", "Part {0}"};
+inline constexpr Message Pens[] = {
+    {"黒のペン", "Black pen"}, {"赤のペン", "Red pen"}, {"青のペン", "Blue pen"}, {"緑のペン", "Green pen"}};
+inline constexpr Message CrankAxis{"クランク角 [°]", "Crank angle [°]"};
+inline constexpr Message PositionAxis{"位置 [px]", "Position [px]"};
+inline constexpr Message VelocityAxis{"速度 [px/rad]", "Velocity [px/rad]"};
+inline constexpr Message VelocityPerSecondAxis{"速度 [px/s]", "Velocity [px/s]"};
+inline constexpr Message AccelerationAxis{"加速度 [px/rad²]", "Acceleration [px/rad²]"};
+inline constexpr Message AccelerationPerSecondAxis{"加速度 [px/s²]", "Acceleration [px/s²]"};
+inline constexpr Message AngleAxis{"角度 [°]", "Angle [°]"};
+inline constexpr Message Band{"40° 〜 140°", "40° to 140°"};
+inline constexpr Message SaveTitle{"グラフの保存", "Save the plot"};
+inline constexpr Message SaveFilters{"PNG 画像 (*.png)|*.png|SVG 画像 (*.svg)|*.svg|CSV データ (*.csv)|*.csv",
+                                     "PNG picture (*.png)|*.png|SVG picture (*.svg)|*.svg|CSV data (*.csv)|*.csv"};
+}  // namespace analysis_window
+
 const UiTexts& JapaneseTexts();
 const UiTexts& EnglishTexts();
 const UiTexts& TextsFor(Language language);

@@ -18,6 +18,9 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
 void CanvasWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.drawImage(event->rect(), picture_, event->rect());
+  if (overlay_) {
+    overlay_(painter);
+  }
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {

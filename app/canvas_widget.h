@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
+#include <functional>
+
+class QPainter;
 
 namespace morvane::app {
 
@@ -16,6 +19,9 @@ class CanvasWidget final : public QWidget {
   explicit CanvasWidget(QWidget* parent);
 
   QImage& Picture() { return picture_; }
+  // Drawn over the picture on the screen alone, never into it, so that no
+  // export shows it; none when empty.
+  void SetOverlay(std::function<void(QPainter&)> overlay) { overlay_ = std::move(overlay); }
 
  signals:
   void MousePressed(Qt::MouseButton button, QPoint canvasPoint, Qt::KeyboardModifiers modifiers);
@@ -30,6 +36,7 @@ class CanvasWidget final : public QWidget {
 
  private:
   QImage picture_;
+  std::function<void(QPainter&)> overlay_;
 };
 
 }  // namespace morvane::app

@@ -41,6 +41,9 @@ DocumentView::DocumentView(Session& session, TformMain& main, UserDialogs& dialo
 void DocumentView::Redraw() {
   view::Redraw(main_.Pictures(), session_.Model(), session_.Loci(), main_.Canvas().Picture());
   main_.Canvas().update();
+  if (afterRedraw_) {
+    afterRedraw_();
+  }
 }
 
 void DocumentView::RefreshControls() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "session/session.h"
@@ -27,6 +28,8 @@ class DocumentView {
   UserDialogs& Dialogs() { return dialogs_; }
 
   void Redraw();
+  // Called at the end of every redraw, after an edit as after a drive step.
+  void SetAfterRedraw(std::function<void()> afterRedraw) { afterRedraw_ = std::move(afterRedraw); }
   // btnUndo and btnRedo follow the history; TrackBar1, cmbSpeed, btnPlay and
   // btnBack are usable only with a power part; the track bar and the speed
   // show the model's, set without announcing a change. While automatic
@@ -61,6 +64,7 @@ class DocumentView {
   QAbstractButton* undo_;
   QAbstractButton* redo_;
   std::optional<Rotation> rotating_;
+  std::function<void()> afterRedraw_;
 };
 
 }  // namespace morvane::app

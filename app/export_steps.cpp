@@ -34,14 +34,15 @@ bool FileExists(const std::string& path) {
 
 }  // namespace
 
-std::optional<ExportFileChoice> ChooseExportFile(DocumentView& view, const ExportSaveDialog& dialog) {
+std::optional<ExportFileChoice> ChooseExportFile(DocumentView& view, const ExportSaveDialog& dialog,
+                                                 QWidget* parent) {
   Session& session = view.Document();
   const Language language = session.UiLanguage();
   const std::string folder = session.StartFolder(DocumentsFolder());
   const std::string proposed = exporting::ProposeExportName(session.Names(), dialog.Extensions, language, FileExists);
   const FileRequest request{TextOf(dialog.Title, language), ToQString(folder), ToQString(proposed),
                             TextOf(dialog.Filters, language), QString()};
-  const std::optional<FileChoice> choice = view.Dialogs().ChooseSaveFile(&view.Main(), request);
+  const std::optional<FileChoice> choice = view.Dialogs().ChooseSaveFile(parent != nullptr ? parent : &view.Main(), request);
   if (!choice) {
     return std::nullopt;
   }

@@ -44,8 +44,9 @@ struct ExportFileChoice {
 // The save dialog, started from the last folder (or the documents folder)
 // with a free name proposed. The chosen name gets its filter's extension
 // unless it has it, and the next dialogs start from it. Nothing when the user
-// cancels.
-std::optional<ExportFileChoice> ChooseExportFile(DocumentView& view, const ExportSaveDialog& dialog);
+// cancels. It stands over the main window unless another `parent` is given.
+std::optional<ExportFileChoice> ChooseExportFile(DocumentView& view, const ExportSaveDialog& dialog,
+                                                 QWidget* parent = nullptr);
 
 // The preview shows the loci, which are then erased: no export shows the
 // loci of earlier turns. The series box is offered or hidden. False when the

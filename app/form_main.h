@@ -71,6 +71,7 @@ class TformMain final : public QWidget {
   void TrackBar1Change(int position);
   // btnDebug went down (true) or up.
   void btnDebugClick(bool down);
+  void btnAnalysisClick();
 
   // The palette: the picture's kind and the pointer in canvas pixels (left of
   // the canvas, x is negative).

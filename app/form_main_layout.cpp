@@ -189,6 +189,7 @@ QWidget* TformMain::BuildCommandButtons() {
     emit btnDebugClick(down);
   });
   column->addWidget(btnDebug_);
+  column->addWidget(CommandButton("btnAnalysis", &TformMain::btnAnalysisClick));
   return commands;
 }
 

@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/analysis_window.h"
 #include "app/canvas_editing.h"
 #include "app/document_commands.h"
 #include "app/examples_folder.h"
@@ -28,7 +29,8 @@ Program::Program(Language language, UserDialogs& dialogs, std::string modelArgum
       rotationControls_(std::make_unique<RotationControls>(*view_, *logWindow_)),
       exports_(std::make_unique<ExportCommands>(*view_, *area_, *progressWindow_)),
       movies_(std::make_unique<MovieCommand>(*view_, *area_, *progressWindow_)),
-      canvasEditing_(std::make_unique<CanvasEditing>(*view_, *propaty_)) {
+      canvasEditing_(std::make_unique<CanvasEditing>(*view_, *propaty_)),
+      analysis_(std::make_unique<TformAnalysis>(*view_, main_.get())) {
   QObject::connect(main_.get(), &TformMain::btnDebugClick, logWindow_.get(), &SolverLogWindow::SetOpen);
   QObject::connect(logWindow_.get(), &SolverLogWindow::Closed, main_.get(), &TformMain::ReleaseDebugButton);
   QObject::connect(main_.get(), &TformMain::btnImageSaveClick, [this] { exports_->btnImageSaveClick(); });
@@ -39,6 +41,8 @@ Program::Program(Language language, UserDialogs& dialogs, std::string modelArgum
       documentCommands_->OpenExample(*example);
     }
   });
+  QObject::connect(main_.get(), &TformMain::btnAnalysisClick, [this] { analysis_->Open(); });
+  view_->SetAfterRedraw([this] { analysis_->AfterRedraw(); });
 }
 
 Program::~Program() = default;

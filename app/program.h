@@ -21,6 +21,7 @@ class ExportCommands;
 class MovieCommand;
 class RotationControls;
 class SolverLogWindow;
+class TformAnalysis;
 class TformMain;
 class TformPropaty;
 class UserDialogs;
@@ -42,6 +43,7 @@ class Program {
   exporting::ExportProgressWindow& ProgressWindow() { return *progressWindow_; }
   exporting::TformArea& Area() { return *area_; }
   ExamplesGallery& Gallery() { return *gallery_; }
+  TformAnalysis& Analysis() { return *analysis_; }
 
  private:
   Session session_;
@@ -58,6 +60,7 @@ class Program {
   std::unique_ptr<ExportCommands> exports_;
   std::unique_ptr<MovieCommand> movies_;
   std::unique_ptr<CanvasEditing> canvasEditing_;
+  std::unique_ptr<TformAnalysis> analysis_;
 };
 
 }  // namespace morvane::app

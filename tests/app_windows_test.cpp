@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "app/analysis_window.h"
 #include "app/app_texts.h"
 #include "app/canvas_widget.h"
 #include "app/examples_gallery.h"
@@ -72,6 +73,7 @@ QWidget& WindowNamed(app::Program& program, std::string_view name) {
   if (name == "TformPropaty") return program.Propaty();
   if (name == "TformDebug") return program.LogWindow();
   if (name == "TformExamples") return program.Gallery();
+  if (name == "TformAnalysis") return program.Analysis();
   return program.Main();
 }
 
