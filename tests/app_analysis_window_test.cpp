@@ -49,8 +49,8 @@ QList<QLineSeries*> DataSeries(app::TformAnalysis& window) {
 }
 
 template <typename Program>
-app::TformAnalysis& OpenAnalysis(Program& run, const std::string& example) {
-  run.Doc().MutableModel() = *LoadModel(kExamples + example);
+app::TformAnalysis& OpenAnalysis(Program& run, const std::string& path) {
+  run.Doc().MutableModel() = *LoadModel(path);
   run.program.View().Update();
   run.Press("btnAnalysis");
   return run.program.Analysis();
@@ -63,7 +63,7 @@ class AnalysisWindowTest : public ::testing::TestWithParam<Language> {};
 TEST_P(AnalysisWindowTest, ReadoutsFollowTheDriveAndEveryEdit) {
   const bool japanese = GetParam() == Language::Japanese;
   RunningProgram run(GetParam());
-  app::TformAnalysis& window = OpenAnalysis(run, "crank-rocker.mvd");
+  app::TformAnalysis& window = OpenAnalysis(run, kExamples + "crank-rocker.mvd");
   EXPECT_TRUE(window.isVisible());
   EXPECT_FALSE(window.isModal());
   EXPECT_TRUE(run.Main().isEnabled());
@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, AnalysisWindowTest, ::testing::Values(La
 // found it.
 TEST(AnalysisPlots, EveryKindPlotsTheSamples) {
   RunningProgram run;
-  app::TformAnalysis& window = OpenAnalysis(run, "six-bar-triangle.mvd");
+  app::TformAnalysis& window = OpenAnalysis(run, kExamples + "six-bar-triangle.mvd");
   const analysis::MechanismAnalysis& result = *window.Result();
   const auto samples = static_cast<qsizetype>(result.Samples.Count());
   auto& kind = Control<QComboBox>(window, "cmbPlot");
@@ -139,7 +139,7 @@ TEST_P(PlotFilesTest, ThePlotSavesAsPngSvgAndCsv) {
   const bool japanese = GetParam() == Language::Japanese;
   TempFolder folder;
   RealProgram run(GetParam());
-  app::TformAnalysis& window = OpenAnalysis(run, "crank-rocker.mvd");
+  app::TformAnalysis& window = OpenAnalysis(run, kExamples + "crank-rocker.mvd");
   run.Doc().StartFolder(folder.Path.string());
   QStringList seen;
   for (int filter = 0; filter < 3; ++filter) {
@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, PlotFilesTest, ::testing::Values(Languag
 TEST(AnalysisOverlay, PenArrowsAndDeadPointsLieOverTheCanvas) {
   RunningProgram run;
   run.Main().show();
-  app::TformAnalysis& window = OpenAnalysis(run, "four-pens.mvd");
+  app::TformAnalysis& window = OpenAnalysis(run, kExamples + "four-pens.mvd");
   app::CanvasWidget& canvas = run.Main().Canvas();
   auto& overlay = Control<QCheckBox>(window, "chkOverlay");
   const QPoint tip(300 + 33, 330);  // the pen at (300, 330) moves along +x at crank angle 0
@@ -185,7 +185,7 @@ TEST(AnalysisOverlay, PenArrowsAndDeadPointsLieOverTheCanvas) {
   overlay.setChecked(false);
   EXPECT_NE(canvas.grab().toImage().pixel(tip), green);
 
-  OpenAnalysis(run, "locks-before-turn.mvd");
+  OpenAnalysis(run, kLockingModels + "locks-before-turn.mvd");
   overlay.setChecked(true);
   const QImage shown = canvas.grab().toImage();
   ASSERT_EQ(window.Result()->DeadPoints.size(), 2u);
