@@ -78,9 +78,9 @@ class Recorder {
     for (const auto& [first, other] : joints_) {
       const Point a = Place(m, first, false);
       const Point b = Place(m, other, false);
-      gap = std::max(gap, std::hypot(a.X - b.X, a.Y - b.Y));
+      gap = std::max(gap, (a.X - b.X) * (a.X - b.X) + (a.Y - b.Y) * (a.Y - b.Y));
     }
-    run.Gaps.push_back(gap);
+    run.Gaps.push_back(std::sqrt(gap));
   }
 
  private:
@@ -128,6 +128,8 @@ class Walk {
   }
 
   const Run& Samples() const { return run_; }
+  // The samples, for the walk to go no further.
+  Run Take() { return std::move(run_); }
 
  private:
   std::unique_ptr<ModelState> scratch_;
@@ -169,19 +171,28 @@ void Unwrap(std::vector<double>& values, size_t stride) {
   }
 }
 
+// Only the samples from `lo` to `hi` of a table of `stride` items a sample.
+template <typename T>
+void Keep(std::vector<T>& table, int lo, int hi, size_t stride) {
+  table.erase(table.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(hi + 1) * stride), table.end());
+  table.erase(table.begin(), table.begin() + static_cast<std::ptrdiff_t>(static_cast<size_t>(lo) * stride));
+}
+
 // The samples from `lo` to `hi` of the run, with the turn in radians.
-SweepSamples Finish(const Run& run, int lo, int hi, const Probe& probe) {
-  Run kept;
-  for (int i = lo; i <= hi; ++i) {
-    CopySample(kept, run, i, 0, probe);
-  }
-  SweepSamples samples = std::move(kept.Samples);
-  Unwrap(kept.DriveValues, 1);
-  for (const double degrees : kept.DriveValues) {
+SweepSamples Finish(Run run, int lo, int hi, const Probe& probe) {
+  SweepSamples& samples = run.Samples;
+  Keep(samples.Positions, lo, hi, 1);
+  Keep(run.DriveValues, lo, hi, 1);
+  Keep(samples.Points, lo, hi, probe.Points.size());
+  Keep(samples.Angles, lo, hi, probe.AngleParts.size());
+  Keep(samples.Strokes, lo, hi, probe.StrokeParts.size());
+  Unwrap(run.DriveValues, 1);
+  samples.Turn.reserve(run.DriveValues.size());
+  for (const double degrees : run.DriveValues) {
     samples.Turn.push_back(degrees * kDegToRad);
   }
   Unwrap(samples.Angles, probe.AngleParts.size());
-  return samples;
+  return std::move(samples);
 }
 
 // How many samples from `end` on, walking `inward` (1 or -1) no further than
@@ -212,16 +223,14 @@ bool SameBranch(const Walk& forward, const Walk& backward, const Probe& probe) {
 
 // The forward half, then the backward half from where they met on, then the
 // model itself a turn on: the samples of a turn in order.
-SweepSamples FullTurn(const Run& forward, const Run& backward, const Run& here, const Probe& probe) {
-  Run turn;
-  for (int i = 0; i < forward.Samples.Count(); ++i) {
-    CopySample(turn, forward, i, 0, probe);
-  }
+SweepSamples FullTurn(Run forward, const Run& backward, const Run& here, const Probe& probe) {
+  Run turn = std::move(forward);
   for (int i = backward.Samples.Count() - 2; i >= 0; --i) {
     CopySample(turn, backward, i, 0, probe);
   }
   CopySample(turn, here, 0, kTurn, probe);
-  SweepSamples samples = Finish(turn, 0, turn.Samples.Count() - 1, probe);
+  const int last = turn.Samples.Count() - 1;
+  SweepSamples samples = Finish(std::move(turn), 0, last, probe);
   samples.FullTurn = true;
   return samples;
 }
@@ -240,7 +249,7 @@ SweepSamples Range(const Run& forward, const Run& backward, const Run& here, con
   const int last = range.Samples.Count() - 1;
   const int lo = backward.Refused ? OpenSamples(range.Gaps, 0, 1, last) : 0;
   const int hi = last - (forward.Refused ? OpenSamples(range.Gaps, last, -1, lo) : 0);
-  SweepSamples samples = Finish(range, lo, hi, probe);
+  SweepSamples samples = Finish(std::move(range), lo, hi, probe);
   if (backward.Refused) {
     samples.DeadPoints.push_back({samples.Positions.front(), backward.RefusedAt - kTurn, backward.Reason});
   }
@@ -269,7 +278,7 @@ SweepSamples SweepDrive(const ModelState& model, int32_t step, const Probe& prob
   Run here;
   recorder.Record(model, model.PowerPosition, here);
   if (!UsablePowerPart(model)) {
-    return Finish(here, 0, 0, probe);
+    return Finish(std::move(here), 0, 0, probe);
   }
   const int32_t unit = SweepUnit(model, step);
   const int32_t start = ((model.PowerPosition % kTurn) + kTurn) % kTurn;
@@ -283,12 +292,13 @@ SweepSamples SweepDrive(const ModelState& model, int32_t step, const Probe& prob
   forward.GoTo(kHalfTurn);
   behind.join();
   if (!forward.Samples().Refused && !backward.Samples().Refused && SameBranch(forward, backward, probe)) {
-    return FullTurn(forward.Samples(), backward.Samples(), here, probe);
+    return FullTurn(forward.Take(), backward.Samples(), here, probe);
   }
   forward.GoTo(kTurn);
   if (!forward.Samples().Refused) {
     // The two halves met on different branches; a whole turn forward decides.
-    SweepSamples samples = Finish(forward.Samples(), 0, forward.Samples().Samples.Count() - 1, probe);
+    const int last = forward.Samples().Samples.Count() - 1;
+    SweepSamples samples = Finish(forward.Take(), 0, last, probe);
     samples.FullTurn = true;
     return samples;
   }
@@ -306,7 +316,8 @@ SweepSamples WalkDrive(const ModelState& model, int32_t start, int32_t unit, int
   for (int i = 0; i < walk.Samples().Samples.Count(); ++i) {
     CopySample(walked, walk.Samples(), i, 0, probe);
   }
-  return Finish(walked, 0, walked.Samples.Count() - 1, probe);
+  const int last = walked.Samples.Count() - 1;
+  return Finish(std::move(walked), 0, last, probe);
 }
 
 }  // namespace morvane::analysis

@@ -153,15 +153,21 @@ std::vector<double> TransmissionAnglesOf(const TransmissionPin& pin, const Sweep
   return mu;
 }
 
+// The greatest speed and acceleration, compared squared.
 PointSpeed SpeedOf(const TrackedPoint& point, const SweepSamples& samples, const std::vector<Motion>& motion) {
-  std::vector<double> speed;
-  std::vector<double> acceleration;
-  for (const Motion& m : motion) {
-    speed.push_back(std::hypot(m.Vx, m.Vy));
-    acceleration.push_back(std::hypot(m.Ax, m.Ay));
+  size_t fastest = 0;
+  size_t hardest = 0;
+  const auto speed = [&motion](size_t i) { return motion[i].Vx * motion[i].Vx + motion[i].Vy * motion[i].Vy; };
+  const auto push = [&motion](size_t i) { return motion[i].Ax * motion[i].Ax + motion[i].Ay * motion[i].Ay; };
+  for (size_t i = 1; i < motion.size(); ++i) {
+    fastest = speed(i) > speed(fastest) ? i : fastest;
+    hardest = push(i) > push(hardest) ? i : hardest;
   }
-  return {point, At(samples, speed, ExtremesOf(speed).Greatest),
-          At(samples, acceleration, ExtremesOf(acceleration).Greatest)};
+  if (motion.empty()) {
+    return {point, {}, {}};
+  }
+  return {point, {std::sqrt(speed(fastest)), WithinTurn(samples.Positions[fastest])},
+          {std::sqrt(push(hardest)), WithinTurn(samples.Positions[hardest])}};
 }
 
 void FigureOscillators(MechanismAnalysis& result) {
@@ -192,8 +198,8 @@ void FigurePoints(MechanismAnalysis& result, const std::vector<TransmissionPin>&
     result.Transmission.push_back(RangeOf(pin, result.Samples, result.TransmissionAngles.back()));
   }
   for (size_t k = 0; k < points.size(); ++k) {
-    result.Motions.push_back(MotionOf(result.Samples, static_cast<int>(k), static_cast<int>(points.size())));
-    result.Points.push_back(SpeedOf(points[k], result.Samples, result.Motions.back()));
+    result.Points.push_back(
+        SpeedOf(points[k], result.Samples, MotionOf(result.Samples, static_cast<int>(k), static_cast<int>(points.size()))));
   }
 }
 

@@ -82,12 +82,11 @@ struct MechanismAnalysis {
   int32_t AngleStep = 0;
   double RadiansPerSecond = 0;
 
-  // What the figures come from, for plots: the samples, the motion of every
-  // tracked point, the transmission angle at each of its pins, and the angle
-  // of each oscillating part, all at every sample.
+  // What the figures come from, for plots: the samples (MotionOf gives a
+  // tracked point's motion from them), the transmission angle at each of its
+  // pins, and the angle of each oscillating part, all at every sample.
   Probe Recorded;
   SweepSamples Samples;
-  std::vector<std::vector<Motion>> Motions;
   std::vector<std::vector<double>> TransmissionAngles;
   std::vector<std::vector<double>> OscillatorAngles;
 };

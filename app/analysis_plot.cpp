@@ -53,8 +53,8 @@ struct Column {
   std::function<double(size_t)> Value;
 };
 
-std::vector<Column> MotionColumns(const MechanismAnalysis& result, PlotKind kind, size_t point, bool perSecond) {
-  const std::vector<analysis::Motion>& motion = result.Motions[point];
+std::vector<Column> MotionColumns(const MechanismAnalysis& result, PlotKind kind,
+                                  const std::vector<analysis::Motion>& motion, bool perSecond) {
   const double w = perSecond ? result.RadiansPerSecond : 1.0;
   const std::string unit = perSecond ? "_px_per_s" : "_px_per_rad";
   if (kind == PlotKind::Velocity) {
@@ -70,7 +70,8 @@ std::vector<Column> MotionColumns(const MechanismAnalysis& result, PlotKind kind
            [&motion, w2](size_t i) { return std::hypot(motion[i].Ax, motion[i].Ay) * w2; }}};
 }
 
-std::vector<Column> ColumnsOf(const MechanismAnalysis& result, PlotKind kind, size_t subject, bool perSecond) {
+std::vector<Column> ColumnsOf(const MechanismAnalysis& result, PlotKind kind, size_t subject, bool perSecond,
+                              const std::vector<analysis::Motion>& motion) {
   const size_t points = result.Recorded.Points.size();
   switch (kind) {
     case PlotKind::Position: {
@@ -79,7 +80,7 @@ std::vector<Column> ColumnsOf(const MechanismAnalysis& result, PlotKind kind, si
               {"y", "y_px", [&p, points, subject](size_t i) { return p[i * points + subject].Y; }}};
     }
     case PlotKind::Velocity:
-    case PlotKind::Acceleration: return MotionColumns(result, kind, subject, perSecond);
+    case PlotKind::Acceleration: return MotionColumns(result, kind, motion, perSecond);
     case PlotKind::Transmission: {
       const auto& mu = result.TransmissionAngles[subject];
       return {{"μ", "transmission_deg", [&mu](size_t i) { return mu[i]; }}};
@@ -151,7 +152,11 @@ PlotData BuildPlot(const MechanismAnalysis& result, PlotKind kind, int subject, 
   for (const size_t i : order) {
     plot.X.push_back(AxisAngle(result, i));
   }
-  for (const Column& column : ColumnsOf(result, kind, static_cast<size_t>(subject), perSecond)) {
+  const bool moving = kind == PlotKind::Velocity || kind == PlotKind::Acceleration;
+  const std::vector<analysis::Motion> motion =
+      moving ? analysis::MotionOf(result.Samples, subject, static_cast<int>(result.Recorded.Points.size()))
+             : std::vector<analysis::Motion>{};
+  for (const Column& column : ColumnsOf(result, kind, static_cast<size_t>(subject), perSecond, motion)) {
     PlotSeries series{column.Name, column.Heading, {}};
     for (const size_t i : order) {
       series.Values.push_back(column.Value(i));
