@@ -3,10 +3,12 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QPainter>
+#include <QRegion>
 #include <QSvgGenerator>
 
 #include "export/captions.h"
 #include "model/output_file.h"
+#include "view/canvas_pictures.h"
 #include "view/render_scene.h"
 
 namespace morvane::exporting {
@@ -37,8 +39,16 @@ std::string VectorPictureBytes(const VectorPicture& picture, const ModelState& m
                   static_cast<double>(picture.Size.height()) / picture.Area.height());
     painter.fillRect(QRect(QPoint(0, 0), picture.Area.size()), Qt::white);
     painter.save();
-    painter.translate(kPixelMiddle - picture.Area.x(), kPixelMiddle - picture.Area.y());
+    painter.translate(-picture.Area.topLeft());
+    painter.save();
+    painter.translate(kPixelMiddle, kPixelMiddle);
     view::DrawScene(painter, model, loci);
+    painter.restore();
+    // What of the area lies off the canvas is white, as in the pictures of
+    // pixels, which are cut out of the canvas.
+    for (const QRect& off : QRegion(picture.Area).subtracted(QRect(0, 0, view::kCanvasWidth, view::kCanvasHeight))) {
+      painter.fillRect(off, Qt::white);
+    }
     painter.restore();
     if (const int points = PictureCaptionPoints(picture.Area.height()); points > 0 && !picture.CaptionName.empty()) {
       DrawCaption(painter, picture.CaptionName, kCaptionPlace, points, kPictureDpi);

@@ -18,7 +18,8 @@
 namespace morvane::exporting {
 
 struct VectorPicture {
-  // The part of the 1280 x 960 canvas shown, on white; no grid dots.
+  // The rectangle of the 1280 x 960 canvas shown, on white, without grid
+  // dots; what of it lies off the canvas stays white.
   QRect Area;
   // The picture's size; the area is scaled to it.
   QSize Size;

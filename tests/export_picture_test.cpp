@@ -4,14 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
 #include "export/captions.h"
 #include "export/capture_frame.h"
 #include "export/series_sheet.h"
+#include "export/vector_picture.h"
 #include "model/part_kind.h"
 #include "tests/render_support.h"
+#include "tests/test_support.h"
 #include "view/render_scene.h"
 
 namespace morvane::exporting {
@@ -60,6 +63,25 @@ TEST(CaptureFrame, TheAreaOfTheSceneOnWhite) {
   EXPECT_EQ(corner.copy(4, 4, 320, 240).convertToFormat(QImage::Format_RGB32), scene.copy(0, 0, 320, 240));
   EXPECT_TRUE(InkBox(corner.copy(0, 0, 324, 4)).isEmpty() && InkBox(corner.copy(0, 0, 4, 244)).isEmpty())
       << "white off the canvas";
+}
+
+// An area past the canvas's corner, as a moved rectangle of the area dialog
+// gives: the vector picture, drawn by librsvg, is white off the canvas as the
+// picture of pixels is, though the disk's shape goes on there.
+TEST(VectorPicture, WhiteOffTheCanvasAsThePictureOfPixels) {
+  auto model = std::make_unique<ModelState>();
+  testing::AddPart(*model, DiskPassive2, 1240, 920);
+  const testing::TempFolder folder;
+  const std::string svg = (folder / "off.svg").string(), png = (folder / "off.png").string();
+  const QRect area(1000, 700, 400, 300);
+  ASSERT_TRUE(WriteVectorPicture({area, area.size(), ""}, *model, {}, svg));
+  ASSERT_EQ(std::system(("rsvg-convert " + svg + " -o " + png).c_str()), 0);
+  view::CanvasPictures pictures;
+  const QRect pixels = InkBox(CaptureFrame(pictures, *model, {}, {1000, 700, 400, 300}));
+  const QRect drawn = InkBox(QImage(QString::fromStdString(png)));
+  EXPECT_EQ(pixels.bottomRight(), QPoint(279, 259));
+  EXPECT_LE((drawn.bottomRight() - pixels.bottomRight()).manhattanLength(), 2) << drawn.right() << "," << drawn.bottom();
+  EXPECT_LE((drawn.topLeft() - pixels.topLeft()).manhattanLength(), 2);
 }
 
 TEST(CaptureFrame, FramesReachTheWritersWithoutACopyWhenTheLayoutFits) {
