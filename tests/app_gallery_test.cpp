@@ -126,8 +126,8 @@ TEST(ExamplesGallery, SaysWhenThereAreNoExamples) {
   DialogAnswers answers;
   QStringList seen;
   answers.Then([&](QWidget& shown) {
-    seen << Part<QLabel>(shown, "lblNoExamples").text() << QString::number(Part<QListWidget>(shown, "lstExamples").count());
-    EXPECT_TRUE(Part<QLabel>(shown, "lblNoExamples").isVisible());
+    const auto& none = Part<QLabel>(shown, "lblNoExamples");
+    seen << (none.isVisible() ? none.text() : "") << QString::number(Part<QListWidget>(shown, "lstExamples").count());
     Part<QPushButton>(shown, "btnClose").click();
   });
   EXPECT_EQ(gallery.Choose(), std::nullopt);
