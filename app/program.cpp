@@ -26,7 +26,7 @@ Program::Program(Language language, UserDialogs& dialogs, std::string modelArgum
       gallery_(std::make_unique<ExamplesGallery>(language, main_.get(), ExamplesFolder())),
       view_(std::make_unique<DocumentView>(session_, *main_, dialogs)),
       documentCommands_(std::make_unique<DocumentCommands>(*view_)),
-      rotationControls_(std::make_unique<RotationControls>(*view_, *logWindow_)),
+      rotationControls_(std::make_unique<RotationControls>(*view_)),
       exports_(std::make_unique<ExportCommands>(*view_, *area_, *progressWindow_)),
       movies_(std::make_unique<MovieCommand>(*view_, *area_, *progressWindow_)),
       canvasEditing_(std::make_unique<CanvasEditing>(*view_, *propaty_)),

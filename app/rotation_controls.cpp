@@ -8,12 +8,10 @@
 
 #include "app/document_view.h"
 #include "app/form_main.h"
-#include "app/solver_log_window.h"
 
 namespace morvane::app {
 
-RotationControls::RotationControls(DocumentView& view, SolverLogWindow& logWindow)
-    : view_(view), logWindow_(logWindow) {
+RotationControls::RotationControls(DocumentView& view) : view_(view) {
   TformMain& main = view.Main();
   pace_.setTimerType(Qt::PreciseTimer);
   pace_.setInterval(kAutoStepInterval);
@@ -26,9 +24,6 @@ RotationControls::RotationControls(DocumentView& view, SolverLogWindow& logWindo
 
 void RotationControls::Step(int position) {
   const DriveResult result = view_.Document().DriveTo(position);
-  if (logWindow_.isVisible()) {
-    logWindow_.Refresh();
-  }
   if (result.Status == DriveStatus::Refused) {
     Refuse(result);
   } else if (result.Status == DriveStatus::Moved) {

@@ -12,7 +12,6 @@ class QWidget;
 namespace morvane::app {
 
 class DocumentView;
-class SolverLogWindow;
 
 // The drive strip under the canvas: every move of TrackBar1 is one drive
 // step, cmbSpeed sets the step of automatic rotation, and btnPlay or btnBack
@@ -27,7 +26,7 @@ class RotationControls final : public QObject {
   Q_OBJECT
 
  public:
-  RotationControls(DocumentView& view, SolverLogWindow& logWindow);
+  explicit RotationControls(DocumentView& view);
 
  private:
   void Step(int position);
@@ -40,7 +39,6 @@ class RotationControls final : public QObject {
   void ShowTrackPosition();
 
   DocumentView& view_;
-  SolverLogWindow& logWindow_;
   QTimer pace_;
 };
 

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <string>
 
@@ -24,6 +25,10 @@ namespace {
 
 constexpr int kWidth = 400;
 constexpr int kHeight = 320;
+// Lines are shown together at the next turn of the event loop; exports and
+// long drive steps hold the loop, so then they are shown and painted this
+// often all the same.
+constexpr qint64 kShowIntervalMs = 100;
 
 QPushButton* NamedButton(const char* name) {
   auto* button = new QPushButton;
@@ -67,7 +72,10 @@ SolverLogWindow::SolverLogWindow(Session& session, UserDialogs& dialogs)
   connect(save, &QPushButton::clicked, this, &SolverLogWindow::SaveLog);
 
   ApplyTexts(*this, session.UiLanguage());
+  log_.OnLine = [this](const std::string& line) { ShowLine(line); };
 }
+
+SolverLogWindow::~SolverLogWindow() { log_.OnLine = nullptr; }
 
 void SolverLogWindow::SetOpen(bool open) {
   log_.Enabled = open;
@@ -84,12 +92,26 @@ void SolverLogWindow::SetOpen(bool open) {
   }
 }
 
-void SolverLogWindow::Refresh() {
-  if (static_cast<size_t>(lstDebug1_->count()) > log_.Lines.size()) {
-    lstDebug1_->clear();
+void SolverLogWindow::ShowLine(const std::string& line) {
+  pending_.append(QString::fromStdString(line));
+  if (shown_.isValid() && shown_.elapsed() >= kShowIntervalMs) {
+    ShowPending();
+    lstDebug1_->repaint();
+  } else if (pending_.size() == 1) {
+    QTimer::singleShot(0, this, &SolverLogWindow::ShowPending);
   }
-  for (size_t i = static_cast<size_t>(lstDebug1_->count()); i < log_.Lines.size(); ++i) {
-    lstDebug1_->addItem(QString::fromStdString(log_.Lines[i]));
+}
+
+void SolverLogWindow::ShowPending() {
+  shown_.start();
+  if (pending_.isEmpty()) {
+    return;
+  }
+  lstDebug1_->addItems(pending_);
+  pending_.clear();
+  const int excess = lstDebug1_->count() - static_cast<int>(ProgressLog::kKeptLines);
+  if (excess > 0) {
+    lstDebug1_->model()->removeRows(0, excess);
   }
   lstDebug1_->scrollToBottom();
 }
@@ -102,16 +124,17 @@ void SolverLogWindow::closeEvent(QCloseEvent* event) {
 
 void SolverLogWindow::Clear() {
   log_.Clear();
+  pending_.clear();
   lstDebug1_->clear();
 }
 
 void SolverLogWindow::EmptyLines() {
   log_.Lines.clear();
+  pending_.clear();
   lstDebug1_->clear();
 }
 
 void SolverLogWindow::SaveLog() {
-  Refresh();
   const UiTexts& texts = TextsFor(session_.UiLanguage());
   const FileRequest request{
       ToQString(texts.LogSaveTitle),

@@ -8,8 +8,15 @@ void ProgressLog::Clear() {
 }
 
 void AppendProgressLog(ProgressLog& log, const std::string& line) {
-  if (log.Enabled) {
-    log.Lines.push_back(line);
+  if (!log.Enabled) {
+    return;
+  }
+  log.Lines.push_back(line);
+  if (log.Lines.size() > ProgressLog::kKeptLines) {
+    log.Lines.pop_front();
+  }
+  if (log.OnLine) {
+    log.OnLine(line);
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/solver_log_window.h"
 #include "tests/app_commands_support.h"
+#include "tests/dialog_answers.h"
 #include "tests/test_support.h"
 
 namespace morvane::testing {
@@ -16,9 +17,10 @@ namespace {
 struct DebugWindow : RunningProgram {
   DebugWindow() { program.Document().StartFolder(Folder); }
   app::SolverLogWindow& Window() { return program.LogWindow(); }
+  // The window shows the line as it is logged, with no step of the bar.
   void Log(const std::string& line) {
     AppendProgressLog(program.Document().Log(), line);
-    Window().Refresh();
+    QCoreApplication::processEvents();
   }
   // btnSave of this window; the save dialog answers `path`, or cancels when there is none.
   void Save(std::optional<std::string> path) {
@@ -69,6 +71,34 @@ TEST(DebugWindowTest, CollectsOnlyWhileTheButtonIsDown) {
   EXPECT_FALSE(run.Button("btnDebug").isChecked() || run.Window().isVisible());
   run.Log("lost");
   EXPECT_TRUE(run.program.Document().Log().Lines.empty());
+}
+
+// The lines an export logs show as they come, not at the next step of the
+// bar; the window and the log keep the last ProgressLog::kKeptLines lines, so
+// a window left open while the mechanism turns does not grow without end.
+TEST(DebugWindowTest, ShowsTheLinesOfAnExportAtOnceAndKeepsTheLatest) {
+  DebugWindow run;
+  run.Press("btnDebug");
+  run.program.Document().MutableModel() = *LoadModel(kExamples + "crank-rocker.mvd");
+  DialogAnswers answers;
+  answers.Then(AcceptArea(true));
+  run.dialogs.FileAnswers.push_back(app::FileChoice{QString::fromStdString(run.Folder + "sheet.bmp"), 1});
+  run.Press("btnImageSave");
+  QCoreApplication::processEvents();
+  const std::deque<std::string>& log = run.program.Document().Log().Lines;
+  ASSERT_GT(log.size(), 100u);
+  EXPECT_EQ(run.Lines().size(), log.size());
+  EXPECT_EQ(run.Lines().back().toStdString(), log.back());
+
+  Control<QAbstractButton>(run.Window(), "btnClear").click();
+  for (size_t i = 0; i < ProgressLog::kKeptLines + 5; ++i) {
+    AppendProgressLog(run.program.Document().Log(), "line " + std::to_string(i));
+  }
+  QCoreApplication::processEvents();
+  EXPECT_EQ(std::pair(log.size(), log.front()), std::pair(ProgressLog::kKeptLines, std::string("line 5")));
+  const QStringList shown = run.Lines();
+  EXPECT_EQ(std::pair(static_cast<size_t>(shown.size()), shown.front()),
+            std::pair(ProgressLog::kKeptLines, QString("line 5")));
 }
 
 TEST(DebugWindowTest, SavesItsLinesAsText) {
