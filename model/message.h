@@ -7,13 +7,6 @@ namespace morvane {
 // The language of every text the user sees, fixed for the run.
 enum class Language { English, Japanese };
 
-// The platform's locale identifier that means Japanese; every other means English.
-constexpr int kJapaneseLocale = 1041;
-
-constexpr Language LanguageOfLocale(int localeId) {
-  return localeId == kJapaneseLocale ? Language::Japanese : Language::English;
-}
-
 // A user-visible text in both languages; the caller picks one with TextFor.
 struct Message {
   std::string_view Japanese;

@@ -43,7 +43,6 @@ enum PartKind : int32_t {
 constexpr int32_t kFirstKindWithoutPowerAxle = 20;
 constexpr bool IsPowerPart(int32_t kind) { return kind < kFirstKindWithoutPowerAxle || kind == PistonActive; }
 constexpr bool IsDisk(int32_t kind) { return (kind >= 11 && kind <= 13) || (kind >= 21 && kind <= 29); }
-constexpr bool IsPowerDisk(int32_t kind) { return kind >= 11 && kind <= 13; }
 constexpr bool IsPowerRod(int32_t kind) { return kind == RodActive1 || kind == RodActive2; }
 constexpr bool IsRod(int32_t kind) { return kind >= 31 && kind <= 39; }
 constexpr bool IsTriangle(int32_t kind) { return kind >= 41 && kind <= 49; }

@@ -46,7 +46,6 @@ void Configure(AviWriter& writer, const std::string& path, const Movie& m) {
   writer.SetHeight(static_cast<uint16_t>(m.Height));
   writer.SetBitDepth(static_cast<uint8_t>(m.BitDepth));
   writer.SetFrameRate(12);
-  writer.SetCompress(false);
 }
 
 // True when Open, every AddFrame and Close succeeded.
@@ -119,9 +118,8 @@ TEST(AviWriter, HeadersIndexAndPropertyRules) {
   EXPECT_EQ(file.substr(file.size() - index.size()), index);
 
   AviWriter writer;
-  EXPECT_EQ(std::tuple(writer.Width(), writer.Height(), writer.Compress(), writer.PreCompress(), writer.FrameRate(),
-                       writer.BitDepth()),
-            std::tuple(320, 240, true, false, 30, 16));
+  EXPECT_EQ(std::tuple(writer.Width(), writer.Height(), writer.FrameRate(), writer.BitDepth()),
+            std::tuple(320, 240, 30, 16));
   const auto rate = [&](int value) { return writer.SetFrameRate(value), writer.FrameRate(); };
   EXPECT_EQ(std::tuple(rate(0), rate(60), rate(-5), rate(12)), std::tuple(1, 30, 1, 12));
   const auto depth = [&](uint8_t value) { return writer.SetBitDepth(value), writer.BitDepth(); };

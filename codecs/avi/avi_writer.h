@@ -10,10 +10,7 @@
 // is never closed leaves any earlier file of that name as it was. A write
 // that fails (a full disk, a vanished folder) fails the whole recording:
 // AddFrame and Close return false and the half-written file is removed.
-//
-// Compress and PreCompress are kept for callers that set them, but no
-// compressor is ever used: every frame is stored as an uncompressed bitmap
-// key frame.
+// Every frame is stored as an uncompressed bitmap key frame.
 
 #include <cstdint>
 #include <memory>
@@ -37,10 +34,6 @@ class AviWriter {
   void SetWidth(uint16_t width) { width_ = width; }
   uint16_t Height() const { return height_; }
   void SetHeight(uint16_t height) { height_ = height; }
-  bool Compress() const { return compress_; }
-  void SetCompress(bool compress) { compress_ = compress; }
-  bool PreCompress() const { return preCompress_; }
-  void SetPreCompress(bool preCompress) { preCompress_ = preCompress; }
   int FrameRate() const { return frameRate_; }
   // Kept within 1 to 30 frames per second.
   void SetFrameRate(int frameRate);
@@ -71,8 +64,6 @@ class AviWriter {
   std::string fileName_;
   uint16_t width_ = 320;
   uint16_t height_ = 240;
-  bool compress_ = true;
-  bool preCompress_ = false;
   int frameRate_ = 30;
   uint8_t bitDepth_ = 16;
 

@@ -61,8 +61,6 @@ class MpegRecorder final : public MovieRecorder {
 class AviRecorder final : public MovieRecorder {
  public:
   AviRecorder(const MovieKind& kind, const std::string& path) {
-    writer_.SetCompress(false);
-    writer_.SetPreCompress(false);
     writer_.SetFrameRate(kAviFrameRate);
     writer_.SetWidth(static_cast<uint16_t>(kind.Width));
     writer_.SetHeight(static_cast<uint16_t>(kind.Height));
