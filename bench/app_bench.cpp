@@ -34,7 +34,7 @@
 #include "app/document_view.h"
 #include "app/form_main.h"
 #include "app/program.h"
-#include "app/scripted_dialogs.h"
+#include "tests/dialogs/scripted_dialogs.h"
 #include "view/render_scene.h"
 
 namespace {

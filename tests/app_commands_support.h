@@ -14,7 +14,7 @@
 #include "app/program.h"
 #include "app/qt_dialogs.h"
 #include "app/qt_translations.h"
-#include "app/scripted_dialogs.h"
+#include "tests/dialogs/scripted_dialogs.h"
 #include "model/model_file.h"
 #include "tests/app_support.h"
 #include "tests/dialog_answers.h"

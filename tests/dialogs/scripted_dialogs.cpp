@@ -1,4 +1,4 @@
-#include "app/scripted_dialogs.h"
+#include "tests/dialogs/scripted_dialogs.h"
 
 #include <QPrinter>
 
