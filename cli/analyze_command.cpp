@@ -3,6 +3,7 @@
 
 #include "analysis/mechanism_analysis.h"
 #include "cli/analysis_report.h"
+#include "cli/argument_reader.h"
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/turning.h"
@@ -10,32 +11,21 @@
 namespace morvane::cli {
 
 int RunAnalyze(const std::vector<std::string>& args, CliContext& context) {
-  const Command& command = FindCommand("analyze");
-  std::string problem;
-  const auto parsed = ParseArgs(args, {"--step", "--format"}, context, problem);
-  if (parsed && parsed->Positional.size() != 1) {
-    problem = context.Text(parsed->Positional.empty() ? cli_texts::MissingModel : cli_texts::TooManyArguments);
+  ArgumentReader reader(FindCommand("analyze"), args, context, {"--step", "--format"});
+  // A bad format is told before a bad step.
+  const std::string format = reader.Text("--format").value_or("text");
+  reader.Check(format == "text" || format == "json", cli_texts::BadAnalysisFormat);
+  const int32_t step = reader.Value("--step", ParseStep, cli_texts::BadStep).value_or(analysis::kFinestStep);
+  if (!reader.Ok()) {
+    return kExitUsage;
   }
-  std::optional<int32_t> step = analysis::kFinestStep;
-  std::string format = "text";
-  if (problem.empty()) {
-    if (const auto given = parsed->Option("--step")) {
-      step = ParseStep(*given);
-      problem = step ? problem : std::string(context.Text(cli_texts::BadStep));
-    }
-    format = parsed->Option("--format").value_or(format);
-    problem = format == "text" || format == "json" ? problem : std::string(context.Text(cli_texts::BadAnalysisFormat));
-  }
-  if (!problem.empty()) {
-    return UsageError(command, context, problem);
-  }
-  const auto session = OpenSession(parsed->Positional[0], context);
+  const auto session = OpenSession(reader.Model(), context);
   if (!session) {
     return kExitBadModel;
   }
-  const analysis::MechanismAnalysis result = analysis::Analyze(session->Model(), *step);
+  const analysis::MechanismAnalysis result = analysis::Analyze(session->Model(), step);
   if (format == "json") {
-    WriteAnalysisJson(result, *step, context);
+    WriteAnalysisJson(result, step, context);
   } else {
     WriteAnalysisText(result, context);
   }

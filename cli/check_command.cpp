@@ -1,20 +1,22 @@
 #include <memory>
 
+#include "cli/argument_reader.h"
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 
 namespace morvane::cli {
 
 int RunCheck(const std::vector<std::string>& args, CliContext& context) {
-  const auto path = SingleModelArgument(args, FindCommand("check"), context);
-  if (!path) {
+  const ArgumentReader reader(FindCommand("check"), args, context, {});
+  if (!reader.Ok()) {
     return kExitUsage;
   }
-  const auto session = OpenSession(*path, context);
+  const std::string& path = reader.Model();
+  const auto session = OpenSession(path, context);
   if (!session) {
     return kExitBadModel;
   }
-  context.Out << *path << ": " << context.Text(cli_texts::Sound) << " (" << context.Text(cli_texts::PartsLabel) << ' '
+  context.Out << path << ": " << context.Text(cli_texts::Sound) << " (" << context.Text(cli_texts::PartsLabel) << ' '
               << session->Model().PartCount << ")\n";
   return kExitOk;
 }

@@ -49,30 +49,6 @@ int UsageError(const Command& command, CliContext& context, std::string_view pro
 // message on stderr and returns null.
 std::unique_ptr<Session> OpenSession(const std::string& path, CliContext& context);
 
-// Options of the form "--name value"; the first argument that is not an option
-// is the positional one.
-struct ParsedArgs {
-  std::vector<std::string> Positional;
-  std::vector<std::pair<std::string, std::string>> Options;
-
-  std::optional<std::string> Option(std::string_view name) const;
-};
-
-// Takes a flag without a value ("--series") out of the arguments wherever it
-// stands, before ParseArgs reads the rest; whether it was there.
-bool TakeFlag(std::vector<std::string>& args, std::string_view flag);
-
-// Splits args into positional arguments and the allowed "--name value" options;
-// returns nullopt with `problem` describing an unknown or incomplete option.
-std::optional<ParsedArgs> ParseArgs(const std::vector<std::string>& args,
-                                    const std::vector<std::string_view>& allowed, const CliContext& context,
-                                    std::string& problem);
-
-// The one model-file argument of commands that take nothing else; on a
-// problem prints the usage and returns nullopt.
-std::optional<std::string> SingleModelArgument(const std::vector<std::string>& args, const Command& command,
-                                               CliContext& context);
-
 // Parses a whole decimal integer; nullopt for anything else.
 std::optional<int> ParseInt(std::string_view text);
 

@@ -1,6 +1,7 @@
 // morvane-cli drive: turns a model to a track position and saves it there,
 // for a teacher who wants the model to open in a given position.
 
+#include "cli/argument_reader.h"
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/turning.h"
@@ -18,33 +19,14 @@ struct DriveRequest {
 };
 
 std::optional<DriveRequest> ParseRequest(const std::vector<std::string>& args, CliContext& context) {
-  std::string problem;
-  const auto parsed = ParseArgs(args, {"--to", "--step", "-o"}, context, problem);
+  ArgumentReader reader(FindCommand("drive"), args, context, {"--to", "--step", "-o"});
   DriveRequest request;
-  if (parsed) {
-    const auto to = parsed->Option("--to");
-    const auto step = parsed->Option("--step");
-    const auto target = to ? ParsePosition(*to) : std::nullopt;
-    request.Step = step ? ParseStep(*step) : std::nullopt;
-    if (parsed->Positional.size() != 1) {
-      problem = context.Text(parsed->Positional.empty() ? cli_texts::MissingModel : cli_texts::TooManyArguments);
-    } else if (!to) {
-      problem = context.Text(cli_texts::DriveMissingTarget);
-    } else if (!target) {
-      problem = context.Text(cli_texts::BadPosition);
-    } else if (step && !request.Step) {
-      problem = context.Text(cli_texts::BadStep);
-    } else if (!parsed->Option("-o")) {
-      problem = context.Text(cli_texts::DriveMissingOutput);
-    } else {
-      request.Path = parsed->Positional[0];
-      request.To = *target;
-      request.Output = *parsed->Option("-o");
-      return request;
-    }
-  }
-  UsageError(FindCommand("drive"), context, problem);
-  return std::nullopt;
+  request.Path = reader.Model();
+  reader.Check(reader.Text("--to").has_value(), cli_texts::DriveMissingTarget);
+  request.To = reader.Value("--to", ParsePosition, cli_texts::BadPosition).value_or(0);
+  request.Step = reader.Value("--step", ParseStep, cli_texts::BadStep);
+  request.Output = reader.Required("-o", cli_texts::DriveMissingOutput);
+  return reader.Ok() ? std::optional(request) : std::nullopt;
 }
 
 }  // namespace

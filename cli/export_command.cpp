@@ -19,34 +19,25 @@ namespace morvane::cli {
 
 namespace {
 
-// The request with the format its output name asks for, or nullopt after
-// printing the problem. A series sheet is made of pixels, so it is never SVG.
-std::optional<std::pair<ExportRequest, exporting::ImageFormat>> PictureRequest(
-    std::string_view name, const std::vector<std::string>& args, std::vector<std::string_view> options,
-    bool sheet, CliContext& context) {
-  const Command& command = FindCommand(name);
-  auto request = ParseExportRequest(command, args, std::move(options), false, context);
-  if (!request) {
-    return std::nullopt;
-  }
-  const auto format = exporting::FormatOfName(request->OutputPath);
-  if (!format || (sheet && *format == exporting::ImageFormat::Svg)) {
-    UsageError(command, context, context.Text(sheet ? cli_texts::NotASheet : cli_texts::NotAPicture));
-    return std::nullopt;
-  }
-  return std::pair(*request, *format);
+// The picture format the output name asks for. A series sheet is made of
+// pixels, so it is never SVG.
+std::optional<exporting::ImageFormat> PictureFormat(const ExportRequest& request, bool sheet,
+                                                    ArgumentReader& reader) {
+  const auto format = exporting::FormatOfName(request.OutputPath);
+  reader.Check(format && !(sheet && *format == exporting::ImageFormat::Svg),
+               sheet ? cli_texts::NotASheet : cli_texts::NotAPicture);
+  return format;
 }
 
 }  // namespace
 
 int RunExport(const std::vector<std::string>& args, CliContext& context) {
-  const auto request = PictureRequest("export", args, {"--area", "--position", "--size"}, false, context);
-  if (!request) {
+  ArgumentReader reader(FindCommand("export"), args, context, {"-o", "--area", "--position", "--size"});
+  const ExportRequest options = ReadExportRequest(reader);
+  const auto format = PictureFormat(options, false, reader);
+  reader.Check(!options.Size || *options.Size == "120x90", cli_texts::OnlySmallSize);
+  if (!reader.Ok()) {
     return kExitUsage;
-  }
-  const auto& [options, format] = *request;
-  if (options.Size && *options.Size != "120x90") {
-    return UsageError(FindCommand("export"), context, context.Text(cli_texts::OnlySmallSize));
   }
   const auto session = OpenSession(options.ModelPath, context);
   if (!session) {
@@ -64,16 +55,17 @@ int RunExport(const std::vector<std::string>& args, CliContext& context) {
   view::CanvasPictures pictures;
   const exporting::ExportScene scene{*session, pictures, options.Area,
                                      exporting::PrintName(session->Names(), session->UiLanguage())};
-  return ReportOutcome(exporting::SaveSingleImage(scene, {format, options.Size.has_value()}, options.OutputPath),
+  return ReportOutcome(exporting::SaveSingleImage(scene, {*format, options.Size.has_value()}, options.OutputPath),
                        options.OutputPath, context);
 }
 
 int RunSeries(const std::vector<std::string>& args, CliContext& context) {
-  const auto request = PictureRequest("series", args, {"--area"}, true, context);
-  if (!request) {
+  ArgumentReader reader(FindCommand("series"), args, context, {"-o", "--area"});
+  const ExportRequest options = ReadExportRequest(reader);
+  const auto format = PictureFormat(options, true, reader);
+  if (!reader.Ok()) {
     return kExitUsage;
   }
-  const auto& [options, format] = *request;
   const auto session = OpenSession(options.ModelPath, context);
   if (!session) {
     return kExitBadModel;
@@ -83,7 +75,7 @@ int RunSeries(const std::vector<std::string>& args, CliContext& context) {
   exporting::ExportScene scene{*session, pictures, options.Area,
                                exporting::PrintName(session->Names(), session->UiLanguage())};
   const auto progress = ProgressFor(context);
-  return ReportOutcome(exporting::SaveSeriesSheet(scene, format, options.OutputPath, *progress),
+  return ReportOutcome(exporting::SaveSeriesSheet(scene, *format, options.OutputPath, *progress),
                        options.OutputPath, context);
 }
 

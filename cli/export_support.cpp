@@ -23,44 +23,16 @@ class SilentProgress final : public exporting::ExportProgress {
 
 }  // namespace
 
-std::optional<ExportRequest> ParseExportRequest(const Command& command, std::vector<std::string> args,
-                                                std::vector<std::string_view> options, bool seriesFlag,
-                                                CliContext& context) {
-  const auto fail = [&](std::string_view text) -> std::optional<ExportRequest> {
-    UsageError(command, context, text);
-    return std::nullopt;
-  };
+ExportRequest ReadExportRequest(ArgumentReader& reader) {
   ExportRequest request;
-  request.Series = seriesFlag && TakeFlag(args, "--series");
-  options.push_back("-o");
-  std::string problem;
-  const auto parsed = ParseArgs(args, options, context, problem);
-  if (!parsed) {
-    return fail(problem);
+  request.ModelPath = reader.Model();
+  request.Series = reader.Flag("--series");
+  request.OutputPath = reader.Required("-o", cli_texts::ExportMissingOutput);
+  if (const auto area = reader.Value("--area", ParseArea, cli_texts::BadArea)) {
+    request.Area = {area->x(), area->y(), area->width(), area->height()};
   }
-  if (parsed->Positional.size() != 1) {
-    return fail(context.Text(parsed->Positional.empty() ? cli_texts::MissingModel : cli_texts::TooManyArguments));
-  }
-  request.ModelPath = parsed->Positional[0];
-  const auto output = parsed->Option("-o");
-  if (!output) {
-    return fail(context.Text(cli_texts::ExportMissingOutput));
-  }
-  request.OutputPath = *output;
-  if (const auto area = parsed->Option("--area")) {
-    const auto rect = ParseArea(*area);
-    if (!rect) {
-      return fail(context.Text(cli_texts::BadArea));
-    }
-    request.Area = {rect->x(), rect->y(), rect->width(), rect->height()};
-  }
-  if (const auto position = parsed->Option("--position")) {
-    request.Position = ParsePosition(*position);
-    if (!request.Position) {
-      return fail(context.Text(cli_texts::BadPosition));
-    }
-  }
-  request.Size = parsed->Option("--size");
+  request.Position = reader.Value("--position", ParsePosition, cli_texts::BadPosition);
+  request.Size = reader.Text("--size");
   return request;
 }
 

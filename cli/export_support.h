@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/argument_reader.h"
 #include "cli/cli_command.h"
 #include "export/export_area.h"
 #include "export/export_progress.h"
@@ -27,12 +28,9 @@ struct ExportRequest {
   bool Series = false;
 };
 
-// The model, -o OUT, those of "--area", "--position" and "--size" that
-// `options` names, and with `seriesFlag` the flag "--series". On a problem
-// prints it with the usage line and returns nullopt.
-std::optional<ExportRequest> ParseExportRequest(const Command& command, std::vector<std::string> args,
-                                                std::vector<std::string_view> options, bool seriesFlag,
-                                                CliContext& context);
+// The model, -o OUT, and those of "--area", "--position", "--size" and
+// "--series" that the reader allows; problems stay in the reader.
+ExportRequest ReadExportRequest(ArgumentReader& reader);
 
 // Captions are drawn in a named font, and fonts need a QGuiApplication; the
 // offscreen platform needs no display.

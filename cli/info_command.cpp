@@ -1,5 +1,6 @@
 #include <memory>
 
+#include "cli/argument_reader.h"
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "model/number_format.h"
@@ -70,11 +71,12 @@ void PrintPart(const PartRecord& part, int index, CliContext& context) {
 }  // namespace
 
 int RunInfo(const std::vector<std::string>& args, CliContext& context) {
-  const auto path = SingleModelArgument(args, FindCommand("info"), context);
-  if (!path) {
+  const ArgumentReader reader(FindCommand("info"), args, context, {});
+  if (!reader.Ok()) {
     return kExitUsage;
   }
-  const auto session = OpenSession(*path, context);
+  const std::string& path = reader.Model();
+  const auto session = OpenSession(path, context);
   if (!session) {
     return kExitBadModel;
   }

@@ -21,45 +21,35 @@ namespace {
 
 constexpr char kDefaultSize[] = "320x240";
 
-// The writer the output name asks for, at the size asked for; nullopt after
-// printing the problem.
-std::optional<exporting::MovieKind> MovieKindOf(const ExportRequest& request, const Command& command,
-                                                CliContext& context) {
+// The writer the output name asks for, at the size asked for.
+std::optional<exporting::MovieKind> MovieKindOf(const ExportRequest& request, ArgumentReader& reader) {
   const auto format = exporting::MovieFormatOfName(request.OutputPath);
-  if (!format) {
-    UsageError(command, context, context.Text(cli_texts::NotAMovie));
-    return std::nullopt;
-  }
+  reader.Check(format.has_value(), cli_texts::NotAMovie);
   const auto size = ParseSize(request.Size.value_or(kDefaultSize));
-  const auto kind = size ? exporting::FindMovieKind(*format, size->width(), size->height()) : std::nullopt;
-  if (!kind) {
-    UsageError(command, context, context.Text(cli_texts::MovieSizes));
-  }
+  const auto kind = format && size ? exporting::FindMovieKind(*format, size->width(), size->height()) : std::nullopt;
+  reader.Check(kind.has_value(), cli_texts::MovieSizes);
   return kind;
 }
 
 }  // namespace
 
 int RunMovie(const std::vector<std::string>& args, CliContext& context) {
-  const Command& command = FindCommand("movie");
-  const auto request = ParseExportRequest(command, args, {"--area", "--size"}, false, context);
-  if (!request) {
+  ArgumentReader reader(FindCommand("movie"), args, context, {"-o", "--area", "--size"});
+  const ExportRequest request = ReadExportRequest(reader);
+  const auto kind = MovieKindOf(request, reader);
+  if (!reader.Ok()) {
     return kExitUsage;
   }
-  const auto kind = MovieKindOf(*request, command, context);
-  if (!kind) {
-    return kExitUsage;
-  }
-  const auto session = OpenSession(request->ModelPath, context);
+  const auto session = OpenSession(request.ModelPath, context);
   if (!session) {
     return kExitBadModel;
   }
   const CaptionFonts fonts;
   view::CanvasPictures pictures;
-  exporting::ExportScene scene{*session, pictures, request->Area,
+  exporting::ExportScene scene{*session, pictures, request.Area,
                                exporting::PrintName(session->Names(), session->UiLanguage())};
   const auto progress = ProgressFor(context);
-  return ReportOutcome(exporting::SaveMovie(scene, *kind, request->OutputPath, *progress), request->OutputPath,
+  return ReportOutcome(exporting::SaveMovie(scene, *kind, request.OutputPath, *progress), request.OutputPath,
                        context);
 }
 

@@ -18,15 +18,13 @@
 namespace morvane::cli {
 
 int RunPrint(const std::vector<std::string>& args, CliContext& context) {
-  const Command& command = FindCommand("print");
-  const auto request = ParseExportRequest(command, args, {"--area"}, true, context);
-  if (!request) {
+  ArgumentReader reader(FindCommand("print"), args, context, {"-o", "--area"}, {"--series"});
+  const ExportRequest request = ReadExportRequest(reader);
+  reader.Check(exporting::LowerExtension(request.OutputPath) == ".pdf", cli_texts::NotAPdf);
+  if (!reader.Ok()) {
     return kExitUsage;
   }
-  if (exporting::LowerExtension(request->OutputPath) != ".pdf") {
-    return UsageError(command, context, context.Text(cli_texts::NotAPdf));
-  }
-  const auto session = OpenSession(request->ModelPath, context);
+  const auto session = OpenSession(request.ModelPath, context);
   if (!session) {
     return kExitBadModel;
   }
@@ -35,14 +33,14 @@ int RunPrint(const std::vector<std::string>& args, CliContext& context) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setPageSize(QPageSize(QPageSize::A4));
   view::CanvasPictures pictures;
-  exporting::ExportScene scene{*session, pictures, request->Area,
+  exporting::ExportScene scene{*session, pictures, request.Area,
                                exporting::PrintName(session->Names(), session->UiLanguage())};
   // The file is named by the bytes given, which a QString could not carry.
-  const exporting::PrintTarget target(printer, request->OutputPath);
+  const exporting::PrintTarget target(printer, request.OutputPath);
   const auto progress = ProgressFor(context);
-  const exporting::ExportOutcome outcome = request->Series ? exporting::PrintSeries(scene, target, *progress)
+  const exporting::ExportOutcome outcome = request.Series ? exporting::PrintSeries(scene, target, *progress)
                                                            : exporting::PrintSingleImage(scene, target);
-  return ReportOutcome(outcome, request->OutputPath, context);
+  return ReportOutcome(outcome, request.OutputPath, context);
 }
 
 }  // namespace morvane::cli

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/argument_reader.h"
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/picture_options.h"
@@ -43,50 +44,17 @@ struct RenderRequest {
 
 // Reads the arguments; on a problem prints it with the usage line.
 std::optional<RenderRequest> ParseRequest(const std::vector<std::string>& args, CliContext& context) {
-  const Command& command = FindCommand("render");
-  std::string problem;
-  const auto parsed = ParseArgs(args, {"-o", "--position", "--area", "--size"}, context, problem);
-  const auto fail = [&](std::string_view text) -> std::optional<RenderRequest> {
-    UsageError(command, context, text);
-    return std::nullopt;
-  };
-  if (!parsed) {
-    return fail(problem);
-  }
-  if (parsed->Positional.size() != 1) {
-    return fail(context.Text(parsed->Positional.empty() ? cli_texts::MissingModel : cli_texts::TooManyArguments));
-  }
+  ArgumentReader reader(FindCommand("render"), args, context, {"-o", "--position", "--area", "--size"});
   RenderRequest request;
-  request.ModelPath = parsed->Positional[0];
-  const auto output = parsed->Option("-o");
-  if (!output) {
-    return fail(context.Text(cli_texts::RenderMissingOutput));
-  }
-  request.OutputPath = *output;
-  const std::string extension = exporting::LowerExtension(*output);
-  if (extension != ".png" && extension != kSvg && !exporting::FormatOfName(*output)) {
-    return fail(context.Text(cli_texts::NotARenderPicture));
-  }
-  if (const auto position = parsed->Option("--position")) {
-    request.Position = ParsePosition(*position);
-    if (!request.Position) {
-      return fail(context.Text(cli_texts::BadPosition));
-    }
-  }
-  if (const auto area = parsed->Option("--area")) {
-    const auto rect = ParseArea(*area);
-    if (!rect) {
-      return fail(context.Text(cli_texts::BadArea));
-    }
-    request.Area = *rect;
-  }
-  if (const auto size = parsed->Option("--size")) {
-    request.Size = ParseSize(*size);
-    if (!request.Size) {
-      return fail(context.Text(cli_texts::BadSize));
-    }
-  }
-  return request;
+  request.ModelPath = reader.Model();
+  request.OutputPath = reader.Required("-o", cli_texts::RenderMissingOutput);
+  const std::string extension = exporting::LowerExtension(request.OutputPath);
+  reader.Check(extension == ".png" || extension == kSvg || exporting::FormatOfName(request.OutputPath),
+               cli_texts::NotARenderPicture);
+  request.Position = reader.Value("--position", ParsePosition, cli_texts::BadPosition);
+  request.Area = reader.Value("--area", ParseArea, cli_texts::BadArea).value_or(request.Area);
+  request.Size = reader.Value("--size", ParseSize, cli_texts::BadSize);
+  return reader.Ok() ? std::optional(request) : std::nullopt;
 }
 
 bool WritePng(const QImage& picture, const std::string& path) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "cli/argument_reader.h"
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/trace_rows.h"
@@ -25,39 +26,22 @@ struct TraceRequest {
   bool Derivatives = false;
 };
 
-std::optional<TraceRequest> ParseRequest(std::vector<std::string> args, CliContext& context) {
-  const Command& command = FindCommand("trace");
-  std::string problem;
+// A bad format is told before a bad step, and a bad step before a bad
+// position.
+std::optional<TraceRequest> ParseRequest(const std::vector<std::string>& args, CliContext& context) {
+  ArgumentReader reader(FindCommand("trace"), args, context, {"--from", "--to", "--step", "--format"},
+                        {"--pens-only", "--derivatives"});
   TraceRequest request;
-  request.PensOnly = TakeFlag(args, "--pens-only");
-  request.Derivatives = TakeFlag(args, "--derivatives");
-  const auto parsed = ParseArgs(args, {"--from", "--to", "--step", "--format"}, context, problem);
-  if (parsed && parsed->Positional.size() != 1) {
-    problem = context.Text(parsed->Positional.empty() ? cli_texts::MissingModel : cli_texts::TooManyArguments);
-  }
-  const auto position = [&](std::string_view name, std::optional<int32_t>& into) {
-    if (const auto given = parsed->Option(name)) {
-      into = ParsePosition(*given);
-      problem = into ? problem : std::string(context.Text(cli_texts::BadPosition));
-    }
-  };
-  if (problem.empty()) {
-    request.Path = parsed->Positional[0];
-    position("--from", request.From);
-    position("--to", request.To);
-    if (const auto step = parsed->Option("--step")) {
-      request.Step = ParseStep(*step);
-      problem = request.Step ? problem : std::string(context.Text(cli_texts::BadStep));
-    }
-    const std::string format = parsed->Option("--format").value_or("csv");
-    request.Json = format == "jsonl";
-    problem = request.Json || format == "csv" ? problem : std::string(context.Text(cli_texts::BadFormat));
-  }
-  if (!problem.empty()) {
-    UsageError(command, context, problem);
-    return std::nullopt;
-  }
-  return request;
+  request.Path = reader.Model();
+  request.PensOnly = reader.Flag("--pens-only");
+  request.Derivatives = reader.Flag("--derivatives");
+  const std::string format = reader.Text("--format").value_or("csv");
+  request.Json = format == "jsonl";
+  reader.Check(request.Json || format == "csv", cli_texts::BadFormat);
+  request.Step = reader.Value("--step", ParseStep, cli_texts::BadStep);
+  request.From = reader.Value("--from", ParsePosition, cli_texts::BadPosition);
+  request.To = reader.Value("--to", ParsePosition, cli_texts::BadPosition);
+  return reader.Ok() ? std::optional(request) : std::nullopt;
 }
 
 // Track units from `from` to `to` going forward: through the end of the bar
