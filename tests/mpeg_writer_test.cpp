@@ -13,6 +13,7 @@
 
 #include "codecs/codecs_texts.h"
 #include "codecs/mpeg/mpeg_block.h"
+#include "codecs/mpeg/mpeg_kernels.h"
 #include "codecs/mpeg/mpeg_motion.h"
 #include "codecs/mpeg/mpeg_tables.h"
 #include "codecs/mpeg/mpeg_writer.h"
@@ -429,6 +430,39 @@ TEST(MpegWriter, BlockCoderRefusesWhatItCannotCode) {
     EXPECT_EQ(CodeIntraLevels(stream, levels, Component::Cb).Error(), error) << dc << ", " << ac;
   }
 }
+
+#if MORVANE_MPEG_SSE2
+// The plain loops of a build without SSE2 against the SSE2 ones: random and
+// black-and-white blocks (where rounding and saturation bite), rows of 1 to
+// 40 pixels (the SSE2 row ends one by one) and random limits of the sum.
+TEST(MpegWriter, PlainLoopsGiveTheBitsOfTheSse2Loops) {
+  constexpr int kStride = 40;
+  std::mt19937 random(5);
+  std::vector<uint8_t> bytes(64 * kStride);
+  for (int round = 0; round < 400; ++round) {
+    for (uint8_t& byte : bytes) {
+      byte = static_cast<uint8_t>(round % 2 ? random() % 256 : random() % 2 * 255);
+    }
+    Coefficients plain{};
+    Coefficients fast{};
+    scalar::ForwardDct(bytes.data() + round % 8, kStride, plain);
+    sse2::ForwardDct(bytes.data() + round % 8, kStride, fast);
+    EXPECT_EQ(plain, fast) << "round " << round;
+    const int width = round % kStride + 1;
+    for (const int pixelBytes : {3, 4}) {
+      std::vector<uint8_t> plainRow(width);
+      std::vector<uint8_t> fastRow(width);
+      scalar::LuminanceRow(bytes.data(), pixelBytes, width, plainRow.data());
+      sse2::LuminanceRow(bytes.data(), pixelBytes, width, fastRow.data());
+      EXPECT_EQ(plainRow, fastRow) << width << " pixels of " << pixelBytes << " bytes";
+    }
+    const int limit = static_cast<int>(random() % 6000000);
+    EXPECT_EQ(scalar::SquaredDifference(bytes.data(), bytes.data() + 20, kStride, limit),
+              sse2::SquaredDifference(bytes.data(), bytes.data() + 20, kStride, limit))
+        << "limit " << limit;
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace morvane::mpeg
