@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -47,6 +48,16 @@ TEST(Cli, BadArgumentsGiveUsageAndStatus64) {
     const auto run = RunCli(args);
     EXPECT_EQ(run.ExitCode, 64) << args;
     EXPECT_NE(run.Err.find("usage: morvane-cli"), std::string::npos) << args << ": " << run.Err;
+  }
+  // Of several mistakes one is told: the model files first, then the options in
+  // the order their command checks them, wherever they stand.
+  for (const auto& [args, told] : {std::pair{"drive --step 0 x.mvd y.mvd", ": too many arguments\n"},
+                                   {"drive x.mvd --step 0", ": --to P is required\n"},
+                                   {"trace x.mvd --step 0 --from 9999 --format xml", ": the format is csv or jsonl\n"},
+                                   {"render x.mvd --size 0x0 -o a.tif", ": the image file must end in"}}) {
+    const auto run = RunCli(args);
+    EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 2) << args << ": " << run.Err;
+    EXPECT_NE(run.Err.find(told), std::string::npos) << args << ": " << run.Err;
   }
   const auto help = RunCli("--help");
   EXPECT_EQ(help.ExitCode, 0);
