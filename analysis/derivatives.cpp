@@ -44,32 +44,35 @@ Neighbours Around(int i, int count, bool fullTurn) {
 
 }  // namespace
 
-std::vector<Motion> MotionOf(const SweepSamples& samples, int point, int pointCount) {
+Motion SampleMotion(const SweepSamples& samples, int i, int point, int pointCount) {
   const int count = samples.Count();
-  std::vector<Motion> motion(static_cast<size_t>(count));
+  const auto at = [&](int s) { return samples.Points[static_cast<size_t>(s * pointCount + point)]; };
   if (count < 3) {
-    if (count == 2) {
-      const Point a = samples.Points[static_cast<size_t>(point)];
-      const Point b = samples.Points[static_cast<size_t>(pointCount + point)];
-      const double dt = samples.Turn[1] - samples.Turn[0];
-      motion[0] = motion[1] = {(b.X - a.X) / dt, (b.Y - a.Y) / dt, 0, 0};
+    if (count < 2) {
+      return {};
     }
-    return motion;
+    const double dt = samples.Turn[1] - samples.Turn[0];
+    return {(at(1).X - at(0).X) / dt, (at(1).Y - at(0).Y) / dt, 0, 0};
   }
-  for (int i = 0; i < count; ++i) {
-    const Neighbours n = Around(i, count, samples.FullTurn);
-    std::array<double, 3> t{};
-    std::array<double, 3> x{};
-    std::array<double, 3> y{};
-    for (size_t k = 0; k < 3; ++k) {
-      const size_t s = static_cast<size_t>(n.Index[k]);
-      t[k] = samples.Turn[s] + n.Shift[k];
-      x[k] = samples.Points[s * static_cast<size_t>(pointCount) + static_cast<size_t>(point)].X;
-      y[k] = samples.Points[s * static_cast<size_t>(pointCount) + static_cast<size_t>(point)].Y;
-    }
-    const Slope sx = ParabolaSlope(t, x, n.At);
-    const Slope sy = ParabolaSlope(t, y, n.At);
-    motion[static_cast<size_t>(i)] = {sx.First, sy.First, sx.Second, sy.Second};
+  const Neighbours n = Around(i, count, samples.FullTurn);
+  std::array<double, 3> t{};
+  std::array<double, 3> x{};
+  std::array<double, 3> y{};
+  for (size_t k = 0; k < 3; ++k) {
+    t[k] = samples.Turn[static_cast<size_t>(n.Index[k])] + n.Shift[k];
+    x[k] = at(n.Index[k]).X;
+    y[k] = at(n.Index[k]).Y;
+  }
+  const Slope sx = ParabolaSlope(t, x, n.At);
+  const Slope sy = ParabolaSlope(t, y, n.At);
+  return {sx.First, sy.First, sx.Second, sy.Second};
+}
+
+std::vector<Motion> MotionOf(const SweepSamples& samples, int point, int pointCount) {
+  std::vector<Motion> motion;
+  motion.reserve(static_cast<size_t>(samples.Count()));
+  for (int i = 0; i < samples.Count(); ++i) {
+    motion.push_back(SampleMotion(samples, i, point, pointCount));
   }
   return motion;
 }

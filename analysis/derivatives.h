@@ -28,8 +28,10 @@ struct Motion {
   double Ay = 0;
 };
 
-// The motion of the tracked point `point` at every sample; nothing moves in
-// a sweep of one sample.
+// The motion of the tracked point `point` at sample i; nothing moves in a
+// sweep of one sample, and two samples give a straight line.
+Motion SampleMotion(const SweepSamples& samples, int i, int point, int pointCount);
+// The same at every sample.
 std::vector<Motion> MotionOf(const SweepSamples& samples, int point, int pointCount);
 
 }  // namespace morvane::analysis

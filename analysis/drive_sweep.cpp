@@ -57,6 +57,19 @@ class Recorder {
  public:
   Recorder(const ModelState& model, const Probe& probe) : probe_(probe), joints_(JointPairs(model)) {}
 
+  // Room for `more` samples, so that the tables of a long walk are not
+  // copied over and over as they grow.
+  void Reserve(Run& run, size_t more) const {
+    SweepSamples& s = run.Samples;
+    const size_t samples = s.Positions.size() + more;
+    s.Positions.reserve(samples);
+    run.DriveValues.reserve(samples);
+    run.Gaps.reserve(samples);
+    s.Points.reserve(samples * probe_.Points.size());
+    s.Angles.reserve(samples * probe_.AngleParts.size());
+    s.Strokes.reserve(samples * probe_.StrokeParts.size());
+  }
+
   void Record(const ModelState& m, int32_t position, Run& run) {
     turns_.resize(static_cast<size_t>(m.PartCount));
     for (int i = 0; i < m.PartCount; ++i) {
@@ -113,6 +126,7 @@ class Walk {
 
   // On until `limit` track units from the start are covered or the drive refuses.
   void GoTo(int32_t limit) {
+    recorder_.Reserve(run_, static_cast<size_t>(std::max(limit - done_, 0) / unit_ + 1));
     while (!run_.Refused && done_ < limit) {
       const int32_t next = start_ + direction_ * std::min(done_ + unit_, limit);
       const DriveResult result = DriveStep(solver_, loci_, next);

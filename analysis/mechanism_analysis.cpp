@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <thread>
 
 #include "model/part_kind.h"
 #include "solver/auto_rotation.h"
@@ -153,21 +154,49 @@ std::vector<double> TransmissionAnglesOf(const TransmissionPin& pin, const Sweep
   return mu;
 }
 
-// The greatest speed and acceleration, compared squared.
-PointSpeed SpeedOf(const TrackedPoint& point, const SweepSamples& samples, const std::vector<Motion>& motion) {
-  size_t fastest = 0;
-  size_t hardest = 0;
-  const auto speed = [&motion](size_t i) { return motion[i].Vx * motion[i].Vx + motion[i].Vy * motion[i].Vy; };
-  const auto push = [&motion](size_t i) { return motion[i].Ax * motion[i].Ax + motion[i].Ay * motion[i].Ay; };
-  for (size_t i = 1; i < motion.size(); ++i) {
-    fastest = speed(i) > speed(fastest) ? i : fastest;
-    hardest = push(i) > push(hardest) ? i : hardest;
+// The first sample of the greatest speed and of the greatest acceleration of
+// one point, compared squared.
+struct Fastest {
+  size_t Speed = 0;
+  double SpeedSquared = 0;
+  size_t Push = 0;
+  double PushSquared = 0;
+
+  void Take(size_t i, const Motion& m) {
+    const double speed = m.Vx * m.Vx + m.Vy * m.Vy;
+    const double push = m.Ax * m.Ax + m.Ay * m.Ay;
+    if (i == 0 || speed > SpeedSquared) {
+      Speed = i;
+      SpeedSquared = speed;
+    }
+    if (i == 0 || push > PushSquared) {
+      Push = i;
+      PushSquared = push;
+    }
   }
-  if (motion.empty()) {
-    return {point, {}, {}};
+};
+
+// Every point's greatest speed and acceleration, sample by sample: the
+// samples of one moment lie side by side, a point's are far apart.
+std::vector<PointSpeed> SpeedsOf(const std::vector<TrackedPoint>& points, const SweepSamples& samples) {
+  const int count = static_cast<int>(points.size());
+  std::vector<Fastest> fastest(points.size());
+  for (int i = 0; i < samples.Count(); ++i) {
+    for (int k = 0; k < count; ++k) {
+      fastest[static_cast<size_t>(k)].Take(static_cast<size_t>(i), SampleMotion(samples, i, k, count));
+    }
   }
-  return {point, {std::sqrt(speed(fastest)), WithinTurn(samples.Positions[fastest])},
-          {std::sqrt(push(hardest)), WithinTurn(samples.Positions[hardest])}};
+  std::vector<PointSpeed> speeds;
+  for (size_t k = 0; k < points.size(); ++k) {
+    const Fastest& f = fastest[k];
+    if (samples.Count() == 0) {
+      speeds.push_back({points[k], {}, {}});
+    } else {
+      speeds.push_back({points[k], {std::sqrt(f.SpeedSquared), WithinTurn(samples.Positions[f.Speed])},
+                        {std::sqrt(f.PushSquared), WithinTurn(samples.Positions[f.Push])}});
+    }
+  }
+  return speeds;
 }
 
 void FigureOscillators(MechanismAnalysis& result) {
@@ -191,15 +220,10 @@ void FigurePistons(MechanismAnalysis& result) {
   }
 }
 
-void FigurePoints(MechanismAnalysis& result, const std::vector<TransmissionPin>& pins) {
-  const std::vector<TrackedPoint>& points = result.Recorded.Points;
+void FigureTransmission(MechanismAnalysis& result, const std::vector<TransmissionPin>& pins) {
   for (const TransmissionPin& pin : pins) {
-    result.TransmissionAngles.push_back(TransmissionAnglesOf(pin, result.Samples, points.size()));
+    result.TransmissionAngles.push_back(TransmissionAnglesOf(pin, result.Samples, result.Recorded.Points.size()));
     result.Transmission.push_back(RangeOf(pin, result.Samples, result.TransmissionAngles.back()));
-  }
-  for (size_t k = 0; k < points.size(); ++k) {
-    result.Points.push_back(
-        SpeedOf(points[k], result.Samples, MotionOf(result.Samples, static_cast<int>(k), static_cast<int>(points.size()))));
   }
 }
 
@@ -233,9 +257,14 @@ MechanismAnalysis Analyze(const ModelState& model, int32_t step) {
   if (result.Mobility.HasReason && result.Mobility.Degrees <= 0) {
     result.Mobility.Reason.MovesAnyway = result.Samples.Count() > 1;
   }
-  FigureOscillators(result);
-  FigurePistons(result);
-  FigurePoints(result, FindTransmissionPins(model, probe.Points));
+  {
+    // The speeds on a core of their own while the rest is figured here: each
+    // side writes its own members of the result.
+    const std::jthread speeds([&result] { result.Points = SpeedsOf(result.Recorded.Points, result.Samples); });
+    FigureOscillators(result);
+    FigurePistons(result);
+    FigureTransmission(result, FindTransmissionPins(model, probe.Points));
+  }
   return result;
 }
 
