@@ -6,11 +6,15 @@
 #include <QPrinter>
 
 #include "export/image_export.h"
+#include "export/movies/movie_export.h"
 #include "export/print_export.h"
 #include "export/print_layout.h"
 #include "export/series_sheet.h"
+#include "model/model_file.h"
 #include "tests/export_test_support.h"
 #include "tests/image_test_support.h"
+#include "tests/linkage_building.h"
+#include "view/render_scene.h"
 
 namespace morvane::exporting {
 namespace {
@@ -85,6 +89,19 @@ TEST_F(ExportFlow, ARefusedMoveStopsTheSeriesWritingNothing) {
   EXPECT_EQ(session.Model().TrackPosition, before.TrackPosition);
 }
 
+// A four-bar half a pixel short of turning fully locks for a few degrees
+// before 200: the steps of 5 degrees before each position meet the lock, which
+// a jump of 10 degrees would pass over.
+TEST_F(ExportFlow, TheStepsBeforeEachPositionMeetABriefLock) {
+  ASSERT_EQ(WriteModelFile(Path("brief.mvd"), *FourBar({40, 240, 200, 400.5}, 10, 0)), std::nullopt);
+  Open(Path("brief.mvd"), "");
+  EXPECT_EQ(SaveSeriesSheet(scene, ImageFormat::Gif, Path("sheet.gif"), progress).Status, ExportStatus::Stopped);
+  EXPECT_EQ(progress.Percents.size(), 11u) << "picture 10, 200 degrees, is not reached";
+  RecordedProgress animation;
+  EXPECT_EQ(SaveMovie(scene, {MovieFormat::Gif, 120, 90}, Path("turn.gif"), animation).Status, ExportStatus::Stopped);
+  EXPECT_EQ(animation.Percents.size(), 14u) << "frame 13, 195 degrees, is not reached";
+}
+
 TEST_F(ExportFlow, PrintsEighteenFramedPicturesOnOnePortraitPage) {
   Open("crank-rocker.mvd");
   QPrinter printer(QPrinter::HighResolution);
@@ -95,6 +112,19 @@ TEST_F(ExportFlow, PrintsEighteenFramedPicturesOnOnePortraitPage) {
   const PdfPage series = ReadPdfPage(Path("series.pdf"));
   EXPECT_EQ(series.Pages, 1);
   EXPECT_LT(series.Points.width(), series.Points.height()) << "portrait";
+  // Each place shows the canvas at its own position alone, grid dots
+  // included, as far as the printer's lossy copy tells.
+  const std::vector<QImage> printed = PdfPictures(Path("series.pdf"));
+  ASSERT_EQ(printed.size(), 18u);
+  Reply refusal;
+  QImage converted, canvas;
+  for (int i = 0; i < 18; ++i) {
+    ASSERT_TRUE(session.MoveForExport(200 * i, i > 0 ? 3 : 0, refusal));
+    view::PrepareCanvas(pictures);
+    view::RenderAll(pictures, session.Model(), session.Loci());
+    const QImage drawn = CutArea(pictures.imgTemp, scene.Area);
+    EXPECT_LT(MeanAbsoluteError(ToRgbFrame(printed[i], converted), ToRgbFrame(drawn, canvas)), 0.85) << "picture " << i;
+  }
 
   Open("locks-past-ninety.mvd", kLockingModels);
   const ExportOutcome stopped = PrintSeries(scene, printer, progress);
@@ -102,6 +132,14 @@ TEST_F(ExportFlow, PrintsEighteenFramedPicturesOnOnePortraitPage) {
   EXPECT_EQ(stopped.Messages,
             (std::vector<std::string>{kRodRefusal, "Printing of a continuation image is stopped."}));
   EXPECT_EQ(FramedPictures(Path("series.pdf"), printer), 5) << "the page is still printed";
+
+  printer.setOutputFileName(QString::fromStdString(Path("one.pdf")));
+  ASSERT_EQ(PrintSingleImage(scene, printer).Status, ExportStatus::Done);
+  const std::vector<QImage> one = PdfPictures(Path("one.pdf"));
+  ASSERT_EQ(one.size(), 1u);
+  // Within the printer's lossy copy of the picture, the caption's band.
+  const QImage printedBand = one[0].copy(0, 0, 1280, 60), band = SinglePicture(scene, false).copy(0, 0, 1280, 60);
+  EXPECT_LT(MeanAbsoluteError(ToRgbFrame(printedBand, converted), ToRgbFrame(band, canvas)), 1.0) << "captioned";
 }
 
 }  // namespace

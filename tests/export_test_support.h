@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QSizeF>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,20 @@ inline PdfPage ReadPdfPage(const std::string& path) {
   std::sscanf(info.c_str(), "Pages: %d Page size: %lf x %lf", &page.Pages, &width, &height);
   page.Points = QSizeF(width, height);
   return page;
+}
+
+// The pictures a PDF file holds, in the order they were drawn, as poppler's
+// pdfimages takes them out.
+inline std::vector<QImage> PdfPictures(const std::string& pdf) {
+  const std::string stem = pdf + "-picture";
+  CommandOutput("pdfimages -png '" + pdf + "' '" + stem + "'");
+  std::vector<QImage> pictures;
+  for (char name[16]; std::snprintf(name, sizeof name, "-%03zu.png", pictures.size()),
+                      std::filesystem::exists(stem + name);) {
+    pictures.push_back(QImage(QString::fromStdString(stem + name)).convertToFormat(QImage::Format_RGB888));
+    std::filesystem::remove(stem + name);
+  }
+  return pictures;
 }
 
 // How many of the 18 places of a printed series show their black frame, on

@@ -283,6 +283,14 @@ TEST(MpegWriter, MoviesDecodeToTheirFrames) {
     EXPECT_EQ(CommandOutput("ffprobe -v error -show_entries frame_side_data=timecode -of csv=p=0 " + Saved(stream) +
                             " | grep ."),
               groups);
+    // Each picture's temporal reference counts it within its group.
+    std::vector<int> references, counted;
+    for (size_t at = 0; (at = stream.find(std::string("\0\0\1\0", 4), at)) != std::string::npos; at += 4) {
+      references.push_back(static_cast<uint8_t>(stream[at + 4]) << 2 | static_cast<uint8_t>(stream[at + 5]) >> 6);
+      const int picture = static_cast<int>(references.size()) - 1;
+      counted.push_back(picture < 32 ? picture : (picture - 32) % 8);
+    }
+    EXPECT_EQ(references, counted);
   }
 }
 
@@ -428,6 +436,26 @@ TEST(MpegWriter, BlockCoderRefusesWhatItCannotCode) {
     levels[0] = Predictors::kDcReset + dc;
     levels[5] = ac;
     EXPECT_EQ(CodeIntraLevels(stream, levels, Component::Cb).Error(), error) << dc << ", " << ac;
+  }
+  // Escaped levels below 128 take 8 bits, the others 16: an 8-bit -128 is
+  // the mark of the 16-bit form.
+  const auto code = [](VlcCode c) { return std::bitset<32>(c.Bits).to_string().substr(32 - c.Length); };
+  for (const auto& [level, bits] : {std::pair{127, "01111111"}, {-127, "10000001"}, {128, "0000000010000000"},
+                                    {-128, "1000000010000000"}, {-255, "1000000000000001"}}) {
+    Capture block;
+    TMpegStream stream(block.Sink());
+    Levels levels{};
+    levels[0] = Predictors::kDcReset;
+    levels[kZigZag[1]] = level;
+    ASSERT_TRUE(CodeIntraLevels(stream, levels, Component::Cb).Ok());
+    ASSERT_TRUE(stream.WriteAll());
+    std::string written;
+    for (const char byte : block.Bytes) {
+      written += std::bitset<8>(static_cast<uint8_t>(byte)).to_string();
+    }
+    EXPECT_EQ(written.substr(0, written.find_last_of('1') + 1),
+              code(kDcSizeChrominance[0]) + code(kCoefficientEscape) + "000000" + bits + code(kEndOfBlock).substr(0, 1))
+        << level;
   }
 }
 

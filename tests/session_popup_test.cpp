@@ -12,7 +12,10 @@ namespace morvane {
 namespace {
 
 using examples::AddPart;
+using examples::AddPartAt;
 using examples::Drop;
+using examples::DropAt;
+using examples::HoleOf;
 
 // A pen and a pin share one point; the pen goes first, then the pin; the axle
 // of a disk stays, and a part goes only once nothing is attached to it.
@@ -170,6 +173,34 @@ TEST(SessionPopup, PropertyTextsInBothLanguages) {
 
   en.MutableModel().PartTable[a].Kind = Triangle3;
   EXPECT_EQ(en.Describe(a, 0, 0).Name, "Triangle(Big) ");
+}
+
+// Each mix of fixed and movable pins on a rod placed at a fractional point,
+// whose position shows rounded.
+TEST(SessionPopup, MovableRangeByThePinsOfThePart) {
+  const std::pair<std::vector<int32_t>, std::string> ranges[] = {
+      {{KoteiPin, KoteiPin}, "It cannot move"},
+      {{KoteiPin}, "The range of the circle centering on a fixed pin"},
+      {{Hatome}, "The range of the circle centering on a movable pin"},
+      {{}, "It can move freely"},
+      {{Hatome, KoteiPin},
+       "Although it is the range of the circle centering on a fixed pin, a movable pin may receive restriction"},
+      {{Hatome, Hatome}, "Two or more movable pins connected may receive restriction"},
+  };
+  for (const auto& [pins, range] : ranges) {
+    Session s;
+    const int rod = AddPartAt(s, RodPassive1, {100.6, 200.4});
+    for (size_t k = 0; k < pins.size(); ++k) {
+      const Point hole = HoleOf(s, rod, {40.0 * static_cast<double>(k), 0});
+      if (pins[k] == Hatome) {
+        AddPartAt(s, RodPassive1, hole, 90);  // a movable pin joins two parts
+      }
+      DropAt(s, pins[k], hole);
+    }
+    const PartProperties p = s.Describe(rod, 120, 200);
+    EXPECT_EQ(p.Range, range);
+    EXPECT_EQ(p.Position, "（101，200）");
+  }
 }
 
 }  // namespace
