@@ -155,6 +155,11 @@ TEST_F(ExportCommandsTest, MoviesAskForTheirFileAndRecordWithTheMainWindowDisabl
                          "MPEG1 movie (320x240)|*.mpg|MPEG1 movie (640x480)|*.mpg|AVI movie (320x240)|*.avi|"
                          "AVI movie (640x480)|*.avi|GIF animation (120x90)|*.gif|GIF animation (320x240)|*.gif"}));
   EXPECT_EQ(Probe((folder / "anim.gif").string(), "width,height,nb_read_frames", "-count_frames"), "120,90,24");
+  Answer("back.gif", 4);
+  run.Button("btnBack").setChecked(true);
+  QTimer::singleShot(0, [&] { Control<QPushButton>(run.program.Area(), "btnOK").click(); });
+  emit run.Main().btnMakeMovieClick();
+  EXPECT_FALSE(run.Button("btnBack").isChecked());
 
   Open("locks-past-ninety.mvd", kLockingModels);
   const ModelState before = session.Model();
@@ -163,10 +168,15 @@ TEST_F(ExportCommandsTest, MoviesAskForTheirFileAndRecordWithTheMainWindowDisabl
   EXPECT_EQ(Probe((folder / "stop.mpg").string(), "nb_read_frames", "-count_frames"), "50");
   EXPECT_EQ(run.dialogs.Shown,
             (std::vector<ShownMessage>{kRodRefusal, {MessageKind::Information, "Creation of a movie is stopped."}}));
-  ExpectPutBack(before, watch, 2);
+  ExpectPutBack(before, watch, 3);
 
   RunningProgram japanese(Language::Japanese);
+  Session& pens = japanese.program.Document();
+  ASSERT_EQ(pens.Open(kExamples + "four-pens.mvd"), std::nullopt);
+  pens.DriveTo(40);
+  ASSERT_FALSE(pens.Loci().Trails[0].X.empty());
   ClickAndAccept(japanese, "btnMakeMovie");
+  EXPECT_TRUE(pens.Loci().Trails[0].X.empty()) << "the area dialog erased the loci";
   EXPECT_EQ(QStringList({japanese.dialogs.FileRequests.at(0).Title, japanese.dialogs.FileRequests.at(0).Filters}),
             QStringList({"リンク機構ムービーの保存",
                          "MPEG1ムービー (320x240)|*.mpg|MPEG1ムービー(640x480)|*.mpg|AVIムービー (320x240)|*.avi|"

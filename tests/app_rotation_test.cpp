@@ -169,6 +169,10 @@ TEST(RotationTest, ReturnBeforeTheFirstPlacementKeepsTheStartUpSpeed) {
   run.Press("btnPlay");
   EXPECT_TRUE(QTest::qWaitFor([&] { return run.TrackBar().value() > 0; }, 1000));
   run.Press("btnPlay");
+  const int from = run.TrackBar().value();
+  run.TrackBar().setValue(from + 1000);
+  EXPECT_EQ(std::pair(run.TrackBar().value(), run.Model().TrackPosition), std::pair(from + 1080, from + 1080))
+      << "the bar shows where the drive carried the jump";
   TempFolder folder;
   run.Choose("btnSave", (folder / "disk.mvd").string());
   const std::string saved = ReadWholeFile((folder / "disk.mvd").string());

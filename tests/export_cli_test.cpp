@@ -39,7 +39,7 @@ using MovieCli = ExportTest;
 
 TEST_F(ExportCli, PicturesSheetsAndPrints) {
   const std::tuple<std::string, std::string, std::string> pictures[] = {
-      {"export " + kFree, "a.jpg", "1280,960"},
+      {"export " + kFree, "a.jpeg", "1280,960"},
       {"export " + kFree + "--size 120x90 --position 900", "b.gif", "120,90"},
       {"export " + kFree + "--area 100,100,400,300", "c.BMP", "400,300"},
       {"series " + kFree + "--area 0,0,640,480", "d.gif", "1620,700"},

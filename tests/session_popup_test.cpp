@@ -55,6 +55,8 @@ TEST(SessionPopup, DeleteTakesPenThenPinThenPartAndRefusesTheAxle) {
     s.Delete(s.PlanDelete(disk, 250, 250), true);
     EXPECT_EQ(m.PartCount, 1);
     EXPECT_EQ(m.PartTable[0].Kind, RodPassive1);
+    Drop(s, PenBlue, 380, 300);
+    EXPECT_EQ(s.PlanDelete(0, 200, 200).Text, "Since the pen is connected, it cannot delete.");
   }
 }
 
