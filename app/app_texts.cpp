@@ -111,8 +111,18 @@ constexpr ControlText kAnalysis[] = {
     {"btnClose", "閉じる", ""},
 };
 
+constexpr KeyText kMainKeys[] = {
+    {"btnOpen", "Ctrl+O"},
+    {"btnSave", "Ctrl+S"},
+    {"btnUndo", "Ctrl+Z"},
+    {"btnRedo", "Ctrl+Y、Ctrl+Shift+Z"},
+    {"btnPlay", "スペースキーで開始・停止"},
+    {"btnBack", "スペースキーで停止"},
+    {"TrackBar1", "PageUp・PageDown で10度ずつ"},
+};
+
 constexpr WindowTexts kWindows[] = {
-    {"TformMain", "Morvane", kMain},
+    {"TformMain", "Morvane", kMain, kMainKeys},
     {"TformPropaty", "プロパティ", kPropaty},
     {"TformDebug", "処理経過の表示", kDebug},
     {"TformExamples", "例題", kExamples},
@@ -131,6 +141,7 @@ constexpr UiTexts kTexts{
     "リンク機構データ (*.mvd)|*.mvd",
     "%1 は既に存在します。\n置き換えますか？",
     "モデルが変更されています。保存しますか？",
+    "%1（%2）",
 };
 
 }  // namespace japanese
@@ -240,8 +251,18 @@ constexpr ControlText kAnalysis[] = {
     {"btnClose", "Close", ""},
 };
 
+constexpr KeyText kMainKeys[] = {
+    {"btnOpen", "Ctrl+O"},
+    {"btnSave", "Ctrl+S"},
+    {"btnUndo", "Ctrl+Z"},
+    {"btnRedo", "Ctrl+Y, Ctrl+Shift+Z"},
+    {"btnPlay", "Space: start and stop"},
+    {"btnBack", "Space: stop"},
+    {"TrackBar1", "PageUp, PageDown: 10 degrees"},
+};
+
 constexpr WindowTexts kWindows[] = {
-    {"TformMain", "Morvane", kMain},
+    {"TformMain", "Morvane", kMain, kMainKeys},
     {"TformPropaty", "Propaty", kPropaty},
     {"TformDebug", "The display of processing progress", kDebug},
     {"TformExamples", "Examples", kExamples},
@@ -261,6 +282,7 @@ constexpr UiTexts kTexts{
     "Linkage mechanism data (*.mvd)|*.mvd",
     "%1 already exists.\nDo you want to replace it?",
     "The model has been changed. Do you want to save it?",
+    "%1 (%2)",
 };
 
 }  // namespace english

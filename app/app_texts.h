@@ -18,11 +18,18 @@ struct ControlText {
   std::string_view Hint;
 };
 
+// The keys that do what a control does, added to its hint.
+struct KeyText {
+  std::string_view Name;
+  std::string_view Keys;
+};
+
 // The texts of one window, found by the window's objectName.
 struct WindowTexts {
   std::string_view Window;
   std::string_view Caption;
   std::span<const ControlText> Controls;
+  std::span<const KeyText> Keys = {};
 };
 
 constexpr int kSpeedItems = 5;
@@ -46,6 +53,8 @@ struct UiTexts {
   std::string_view ReplaceQuestion;
   // Asked, with Save, Discard and Cancel, before a changed model is lost.
   std::string_view SaveChangesQuestion;
+  // How a window's keys follow a hint: %1 the hint, %2 the keys.
+  std::string_view KeyHintFormat;
 };
 
 // The analysis window's texts that carry figures ({0}, {1}, ...) or change

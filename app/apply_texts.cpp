@@ -52,6 +52,15 @@ void SetHint(QObject& control, const QString& hint) {
   }
 }
 
+QString WithKeys(const UiTexts& texts, const WindowTexts& window, std::string_view control, const QString& hint) {
+  for (const KeyText& keys : window.Keys) {
+    if (keys.Name == control) {
+      return ToQString(texts.KeyHintFormat).arg(hint, ToQString(keys.Keys));
+    }
+  }
+  return hint;
+}
+
 // Item texts are replaced in place, so the selected index stays and no
 // change of selection is reported.
 void SetSpeedItems(QWidget& window, const UiTexts& texts) {
@@ -95,7 +104,7 @@ void ApplyTexts(QWidget& window, Language language) {
       SetCaption(*control, ToQString(text.Caption));
     }
     if (!text.Hint.empty()) {
-      SetHint(*control, ToQString(text.Hint));
+      SetHint(*control, WithKeys(texts, *windowTexts, text.Name, ToQString(text.Hint)));
     }
   }
   SetSpeedItems(window, texts);

@@ -34,6 +34,7 @@ CanvasEditing::CanvasEditing(DocumentView& view, TformPropaty& propaty) : view_(
   connect(&main, &TformMain::imgDisplayMouseMove, this, &CanvasEditing::CanvasDragged);
   connect(&main, &TformMain::imgDisplayMouseUp, this,
           [this](Qt::MouseButton button, QPoint, Qt::KeyboardModifiers) { CanvasReleased(button); });
+  connect(&main, &TformMain::imgDisplayDeleteKey, this, &CanvasEditing::DeleteKeyPressed);
 }
 
 void CanvasEditing::PalettePressed(int32_t kind, Qt::MouseButton button, QPoint canvasPoint) {
@@ -72,6 +73,14 @@ void CanvasEditing::CanvasPressed(Qt::MouseButton button, QPoint canvasPoint) {
     }
   } else if (button == Qt::RightButton) {
     popup_.OpenAt(part, canvasPoint);
+  }
+}
+
+// The key deletes what the menu would, where the menu could open.
+void CanvasEditing::DeleteKeyPressed(QPoint canvasPoint) {
+  const int part = PartAt(canvasPoint);
+  if (view_.Document().Dragging() == DragMode::Idle && part >= 0) {
+    popup_.Delete(part, canvasPoint);
   }
 }
 

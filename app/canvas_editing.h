@@ -16,8 +16,9 @@ class TformPropaty;
 // canvas and is placed, joined or discarded where the button comes up. On the
 // canvas the left button grabs the part under the pointer and moves or turns
 // it, Shift choosing the variant; the right button opens the popup menu for
-// the part there. Every rule is the session's; this class reads the pointer
-// and the part-index picture, and shows what it is told.
+// the part there, and the Delete key deletes it. Every rule is the
+// session's; this class reads the pointer and the part-index picture, and
+// shows what it is told.
 class CanvasEditing final : public QObject {
  public:
   CanvasEditing(DocumentView& view, TformPropaty& propaty);
@@ -29,6 +30,7 @@ class CanvasEditing final : public QObject {
   void CanvasPressed(Qt::MouseButton button, QPoint canvasPoint);
   void CanvasDragged(Qt::MouseButtons buttons, QPoint canvasPoint, Qt::KeyboardModifiers modifiers);
   void CanvasReleased(Qt::MouseButton button);
+  void DeleteKeyPressed(QPoint canvasPoint);
 
   int PartAt(QPoint canvasPoint);
   bool OnVisibleCanvas(QPoint canvasPoint);

@@ -35,6 +35,7 @@ TformMain::TformMain(Language language, std::string modelArgument)
   layout->addWidget(BuildLeftPanel());
   layout->addWidget(BuildCanvasSide(), 1);
   BuildPopupMenu();
+  BuildKeys();
 
   ApplyTexts(*this, language);
   UpdateDebugHint(false);
@@ -74,6 +75,7 @@ void TformMain::ConnectPicture(PalettePicture& picture) {
 QPoint TformMain::CanvasPointOf(QPoint screenPoint) const { return screenPoint - canvas_->mapToGlobal(QPoint(0, 0)); }
 
 void TformMain::ShowPointer(QPoint canvasPoint) {
+  pointer_ = canvasPoint;
   lblPositionX_->setText(QStringLiteral("X=%1").arg(canvasPoint.x()));
   lblPositionY_->setText(QStringLiteral("Y=%1").arg(canvasPoint.y()));
 }

@@ -3,12 +3,14 @@
 #include <QPoint>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "model/message.h"
 #include "view/canvas_pictures.h"
 
 class QAbstractButton;
+class QKeySequence;
 class QLabel;
 class QMenu;
 class QTabWidget;
@@ -87,6 +89,8 @@ class TformMain final : public QWidget {
   // The Tag of the rotation item: the turn in tenths of a degree.
   void PopUpKaitenOnClick(int tag);
   void PopUpPropatyOnClick();
+  // Delete was pressed with the pointer over the canvas, at this point.
+  void imgDisplayDeleteKey(QPoint canvasPoint);
 
  protected:
   // Both btnExit and the window manager close the window, once the owner of
@@ -95,6 +99,7 @@ class TformMain final : public QWidget {
 
  private:
   QWidget* BuildLeftPanel();
+  QWidget* BuildPanelColumn();
   QWidget* BuildPalette();
   QWidget* BuildPinsAndPens();
   QWidget* BuildMovePage();
@@ -102,6 +107,8 @@ class TformMain final : public QWidget {
   QWidget* BuildCanvasSide();
   QWidget* BuildRotationStrip();
   void BuildPopupMenu();
+  void BuildKeys();
+  void AddKey(const QKeySequence& keys, std::function<void()> command);
   QAbstractButton* CommandButton(const char* name, void (TformMain::*signal)());
   void ConnectPicture(PalettePicture& picture);
   QPoint CanvasPointOf(QPoint screenPoint) const;
@@ -118,6 +125,8 @@ class TformMain final : public QWidget {
   QAbstractButton* btnBack_ = nullptr;
   QLabel* lblPositionX_ = nullptr;
   QLabel* lblPositionY_ = nullptr;
+  // Where the pointer last was on the canvas.
+  QPoint pointer_;
 };
 
 }  // namespace morvane::app

@@ -10,7 +10,9 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -77,7 +79,24 @@ QTabWidget* PageControl(const char* name, int height, Language language) {
 
 }  // namespace
 
+// On a low screen the panel scrolls instead of squeezing its pages and
+// buttons into each other; the scroll bar is added beside it, not taken from
+// its designed width.
 QWidget* TformMain::BuildLeftPanel() {
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName(QStringLiteral("ScrollLeft"));
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(BuildPanelColumn());
+  scroll->setFixedWidth(kPanelWidth);
+  const int barWidth = scroll->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll);
+  connect(scroll->verticalScrollBar(), &QScrollBar::rangeChanged, scroll,
+          [scroll, barWidth](int, int maximum) { scroll->setFixedWidth(kPanelWidth + (maximum > 0 ? barWidth : 0)); });
+  return scroll;
+}
+
+QWidget* TformMain::BuildPanelColumn() {
   auto* panel = new QWidget;
   panel->setObjectName(QStringLiteral("pnlLeft"));
   panel->setFixedWidth(kPanelWidth);
@@ -270,6 +289,11 @@ void TformMain::BuildPopupMenu() {
 
   QAction* remove = popupMenu_->addAction(QString());
   remove->setObjectName(QStringLiteral("menuDelete"));
+  // Shown in the menu, and acting there only: over the canvas the window's
+  // own Delete key acts on the part under the pointer.
+  remove->setShortcut(QKeySequence(Qt::Key_Delete));
+  remove->setShortcutContext(Qt::WidgetShortcut);
+  remove->setShortcutVisibleInContextMenu(true);
   connect(remove, &QAction::triggered, this, &TformMain::PopUpDeleteOnClick);
 
   auto* rotation = new QMenu(popupMenu_);

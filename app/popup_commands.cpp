@@ -42,7 +42,7 @@ void FillPropaty(TformPropaty& window, const PartProperties& texts) {
 
 PopupCommands::PopupCommands(DocumentView& view, TformPropaty& propaty) : view_(view), propaty_(propaty) {
   TformMain& main = view_.Main();
-  connect(&main, &TformMain::PopUpDeleteOnClick, this, &PopupCommands::DeleteAtPoint);
+  connect(&main, &TformMain::PopUpDeleteOnClick, this, [this] { Delete(part_, point_); });
   connect(&main, &TformMain::PopUpKaitenOnClick, this, &PopupCommands::Turn);
   connect(&main, &TformMain::PopUpPropatyOnClick, this, &PopupCommands::ShowProperties);
 }
@@ -54,9 +54,9 @@ void PopupCommands::OpenAt(int part, QPoint canvasPoint) {
   main.PopupMenu().popup(main.Canvas().mapToGlobal(canvasPoint));
 }
 
-void PopupCommands::DeleteAtPoint() {
+void PopupCommands::Delete(int part, QPoint canvasPoint) {
   Session& session = view_.Document();
-  const DeletePlan plan = session.PlanDelete(part_, point_.x(), point_.y());
+  const DeletePlan plan = session.PlanDelete(part, canvasPoint.x(), canvasPoint.y());
   if (plan.What == DeletePlan::Target::Nothing) {
     return;
   }

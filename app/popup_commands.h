@@ -17,9 +17,10 @@ class PopupCommands final : public QObject {
 
   // Opens PopupMenu at the pointer for the part at this canvas point.
   void OpenAt(int part, QPoint canvasPoint);
+  // What the menu's delete does, for the part at this canvas point.
+  void Delete(int part, QPoint canvasPoint);
 
  private:
-  void DeleteAtPoint();
   void Turn(int tag);
   void ShowProperties();
 

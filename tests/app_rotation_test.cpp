@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QTest>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -155,6 +156,70 @@ TEST(RotationTest, EditsAndMessagesDuringRotationKeepTheLocksAndDeletingThePower
     EXPECT_TRUE(run.Enabled(name)) << name;
   }
   for (const char* name : {"btnPlay", "btnBack", "cmbSpeed", "TrackBar1"}) EXPECT_FALSE(run.Enabled(name)) << name;
+}
+
+// Every key does what its control does, through the real dialogs, and
+// nothing where the control is locked: during rotation only Space, which
+// stops it, and Delete, as the popup menu's delete, act.
+TEST(RotationTest, KeysActThroughTheirControls) {
+  RealProgram run;
+  app::TformMain& main = run.Main();
+  main.show();
+  examples::AddPart(run.Doc(), DiskActive1, 300, 400);
+  examples::AddPart(run.Doc(), RodPassive2, 450, 200);
+  run.program.View().Update();
+  TempFolder folder;
+  run.Doc().StartFolder(folder.Path.string());
+  const auto key = [&](Qt::Key pressed, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    // As the window manager does when a dialog has closed.
+    main.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(&main, pressed, modifiers);
+  };
+
+  run.answers.Then(ChooseFile(0, "keys"));
+  key(Qt::Key_S, Qt::ControlModifier);
+  ASSERT_TRUE(std::filesystem::exists(folder / "keys.mvd"));
+  key(Qt::Key_PageUp);
+  key(Qt::Key_PageUp);
+  key(Qt::Key_PageDown);
+  EXPECT_EQ(std::pair(run.TrackBar().value(), run.Model().TrackPosition), std::pair(100, 100));
+
+  QTest::mouseMove(&main.Canvas(), {500, 200});
+  run.answers.Then(Press(QMessageBox::Yes));
+  key(Qt::Key_Delete);
+  EXPECT_EQ(run.Model().PartCount, 1);
+  key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(run.Model().PartCount, 2);
+  key(Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(run.Model().PartCount, 1);
+  key(Qt::Key_Z, Qt::ControlModifier);
+  key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(run.Model().PartCount, 1);
+
+  key(Qt::Key_Space);
+  ExpectLockedByPlay(run, "Space");
+  for (auto [pressed, modifiers] : {std::pair{Qt::Key_O, Qt::ControlModifier},
+                                    {Qt::Key_S, Qt::ControlModifier},
+                                    {Qt::Key_Z, Qt::ControlModifier}}) {
+    key(pressed, modifiers);  // a dialog or an undo here fails the test
+  }
+  QTest::mouseMove(&main.Canvas(), {340, 400});
+  run.answers.Then(Press(QMessageBox::No));
+  key(Qt::Key_Delete);
+  EXPECT_EQ(run.Model().PartCount, 1);
+  ExpectLockedByPlay(run, "keys during rotation");
+  const int turnedTo = run.TrackBar().value();
+  key(Qt::Key_Space);
+  EXPECT_FALSE(run.Button("btnPlay").isChecked());
+  EXPECT_EQ(run.Model().TrackPosition, turnedTo);
+  run.Press("btnBack");
+  key(Qt::Key_Space);
+  EXPECT_FALSE(run.Button("btnBack").isChecked() || run.Button("btnPlay").isChecked());
+
+  run.answers.Then(Press(QMessageBox::Discard)).Then(ChooseFile(0, "keys.mvd"));
+  key(Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(std::pair(run.Model().PartCount, run.Model().TrackPosition), std::pair(2, 0));
 }
 
 // Return to placement before anything was placed hands on the start-up
