@@ -17,24 +17,13 @@
 #include "app/canvas_widget.h"
 #include "tests/app_commands_support.h"
 #include "tests/image_test_support.h"
+#include "tests/linkage_building.h"
 #include "tests/test_support.h"
 
 namespace morvane::testing {
 namespace {
 
 using Vec = std::complex<double>;
-
-Vec PinOf(const ModelState& model, int32_t pin) {
-  for (int i = 0; i < model.PartCount; ++i) {
-    for (int s = 0; s < model.PartTable[i].PinCount; ++s) {
-      if (model.PartTable[i].PinId[s] == pin) {
-        const Point p = PinWorld(model.PartTable[i], s);
-        return {p.X, p.Y};
-      }
-    }
-  }
-  return {};
-}
 
 QString Shown(app::TformAnalysis& window, const char* label) { return Control<QLabel>(window, label).text(); }
 
@@ -77,8 +66,8 @@ TEST_P(AnalysisWindowTest, ReadoutsFollowTheDriveAndEveryEdit) {
   for (const int position : {40, 120, 200}) {
     run.TrackBar().setValue(position);
     const ModelState& m = run.Model();
-    const Vec joint = PinOf(m, 102);
-    const double mu = std::abs(std::arg((PinOf(m, 101) - joint) / (PinOf(m, 103) - joint))) * kRadToDeg;
+    const Vec joint = PinAt(m, 102);
+    const double mu = std::abs(std::arg((PinAt(m, 101) - joint) / (PinAt(m, 103) - joint))) * kRadToDeg;
     const QString degrees = QString::number(position / 10.0, 'f', 1);
     EXPECT_EQ(Shown(window, "lblCrankAngle"), (japanese ? "クランク角 " : "Crank angle ") + degrees + "°");
     EXPECT_TRUE(Shown(window, "lblTransmission").contains(QString::number(mu, 'f', 1) + "°"))

@@ -10,8 +10,7 @@
 namespace morvane {
 namespace {
 
-using testing::kExamples;
-using testing::RunCli;
+using namespace testing;
 
 TEST(Cli, InfoDescribesPartsPinsAndCounters) {
   const auto run = RunCli("info " + kExamples + "four-pens.mvd");

@@ -18,12 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using testing::FileSizeLimit;
-using testing::ReadWholeFile;
-using testing::TempFolder;
-using testing::WriteBytes;
-
-using testing::Drop;
+using namespace testing;
 
 // Only created, not dropped: the part stays Selected, as while it is dragged.
 void Create(ModelState& model, int32_t kind, double x, double y) { ASSERT_FALSE(CreatePart(model, kind, x, y)); }

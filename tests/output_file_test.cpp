@@ -19,10 +19,7 @@ namespace morvane {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::FileSizeLimit;
-using testing::ReadWholeFile;
-using testing::TempFolder;
-using testing::WriteBytes;
+using namespace testing;
 
 mode_t ModeOf(const fs::path& path) {
   struct stat info {};

@@ -72,15 +72,13 @@ TEST(SessionPalette, DragSnapsToAHoleNearbyElseToTheGrid) {
   const int rod = AddPart(session, RodPassive1, 200, 200);
   session.PressPalette(Hatome, 0, 0, true);
   const PartRecord& dragged = session.Model().PartTable[1];
-  const auto at = [&] { return std::pair(dragged.X, dragged.Y); };
-  session.MovePaletteDrag(247, 206, rod);
-  EXPECT_EQ(at(), std::pair(240.0, 200.0));
-  session.MovePaletteDrag(251, 192, rod);
-  EXPECT_EQ(at(), std::pair(251.0, 192.0));
-  session.MovePaletteDrag(247, 206, -1);
-  EXPECT_EQ(at(), std::pair(250.0, 210.0));
-  session.MovePaletteDrag(234, 194, -1);
-  EXPECT_EQ(at(), std::pair(230.0, 190.0));
+  for (const auto& [x, y, over, snapped] : {std::tuple{247, 206, rod, std::pair(240.0, 200.0)},
+                                            {251, 192, rod, std::pair(251.0, 192.0)},
+                                            {247, 206, -1, std::pair(250.0, 210.0)},
+                                            {234, 194, -1, std::pair(230.0, 190.0)}}) {
+    session.MovePaletteDrag(x, y, over);
+    EXPECT_EQ(std::pair(dragged.X, dragged.Y), snapped) << x << ", " << y << " over " << over;
+  }
 }
 
 Reply DropAt(Session& session, int32_t kind, double x, double y) {
@@ -112,8 +110,7 @@ TEST(SessionPalette, DropsJoinOrRefuseWithTheirMessages) {
 TEST(SessionPalette, APowerPartSetsTheTrackBarWhereItsDriveStarts) {
   Session piston;
   AddPart(piston, PistonActive, 100, 400);
-  EXPECT_EQ(piston.Model().TrackPosition, 900);
-  EXPECT_EQ(piston.Model().PowerPosition, 900);
+  EXPECT_EQ(std::pair(piston.Model().TrackPosition, piston.Model().PowerPosition), std::pair(900, 900));
   EXPECT_TRUE(piston.RotationEnabled());
   EXPECT_EQ(piston.DriveTo(940).Status, DriveStatus::Moved);
   EXPECT_EQ(piston.Model().PartTable[0].Size, 94) << "the phase follows on from 90 degrees";
@@ -121,8 +118,7 @@ TEST(SessionPalette, APowerPartSetsTheTrackBarWhereItsDriveStarts) {
   Session disk;
   disk.SetSpeed(4);
   AddPart(disk, DiskActive1, 300, 300);
-  EXPECT_EQ(disk.Model().TrackPosition, 0);
-  EXPECT_EQ(disk.Model().PlacementAngleStep, 10);
+  EXPECT_EQ(std::pair(disk.Model().TrackPosition, disk.Model().PlacementAngleStep), std::pair(0, 10));
 }
 
 }  // namespace

@@ -145,33 +145,31 @@ TEST(SessionPopup, FixedAngleTurnsAndTheirRefusals) {
   EXPECT_EQ(s.Model().PartTable[disk].Angle + s.Model().PartTable[held].Angle, 0);
 }
 
+// Every text of the property window, in the window's order.
+std::vector<std::string> Texts(const PartProperties& p) {
+  return {p.Name, p.Position, p.Angle, p.Pins, p.Parts, p.Range, p.Number};
+}
+
 TEST(SessionPopup, PropertyTextsInBothLanguages) {
   Session ja(Language::Japanese);
   const int disk = AddPart(ja, DiskPassive1, 300, 300);
-  PartProperties p = ja.Describe(disk, 302, 299);
-  EXPECT_EQ(p.Name, "円盤（小） 上の固定ピン");
-  EXPECT_EQ(p.Position, "（300，300）");
-  EXPECT_EQ(p.Angle, "0 度");
-  EXPECT_EQ(p.Pins, "可動ピン=0個 ／ 固定ピン=1個");
-  EXPECT_EQ(p.Parts, "0 個");
-  EXPECT_EQ(p.Range, "固定ピンを中心とした円の範囲");
-  EXPECT_EQ(p.Number, "Parts No.=0 / Pin No.=0 / Pin Index=0");
+  EXPECT_EQ(Texts(ja.Describe(disk, 302, 299)),
+            (std::vector<std::string>{"円盤（小） 上の固定ピン", "（300，300）", "0 度", "可動ピン=0個 ／ 固定ピン=1個",
+                                      "0 個", "固定ピンを中心とした円の範囲", "Parts No.=0 / Pin No.=0 / Pin Index=0"}));
 
   Session en;
   const int a = AddPart(en, RodPassive2, 100, 100, 30);
   const int b = AddPart(en, RodPassive1, 100, 100);
   Drop(en, Hatome, 100, 100);
   Drop(en, PenGreen, 180, 100);
-  p = en.Describe(b, 181, 102);
+  const PartProperties p = en.Describe(b, 181, 102);
   EXPECT_EQ(p.Name, "Rod1 (L=200) (with green pen) ");
   EXPECT_EQ(p.Position, "（100，100）") << "between pins the part's own origin";
-  p = en.Describe(a, 100, 100);
-  EXPECT_EQ(p.Name, "The movable pin Rod2 (L=280) ");
-  EXPECT_EQ(p.Angle, "30 degree");
-  EXPECT_EQ(p.Pins, "Movable pin=1pieces / Fixed pin=0pieces");
-  EXPECT_EQ(p.Parts, "1 pieces");
-  EXPECT_EQ(p.Range, "The range of the circle centering on a movable pin");
-  EXPECT_EQ(p.Number, "Parts No.=0 / Pin No.=0 / Pin Index=101");
+  EXPECT_EQ(Texts(en.Describe(a, 100, 100)),
+            (std::vector<std::string>{"The movable pin Rod2 (L=280) ", "（100，100）", "30 degree",
+                                      "Movable pin=1pieces / Fixed pin=0pieces", "1 pieces",
+                                      "The range of the circle centering on a movable pin",
+                                      "Parts No.=0 / Pin No.=0 / Pin Index=101"}));
 
   en.MutableModel().PartTable[a].Kind = Triangle3;
   EXPECT_EQ(en.Describe(a, 0, 0).Name, "Triangle(Big) ");

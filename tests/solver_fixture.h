@@ -19,8 +19,6 @@ namespace morvane::testing {
 using Vec = std::complex<double>;
 inline Vec At(Point p) { return {p.X, p.Y}; }
 
-using testing::AddPart;
-using testing::Drop;
 
 struct Slot {
   int32_t Id = 0;
