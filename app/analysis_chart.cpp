@@ -49,14 +49,17 @@ QList<QPointF> Points(const std::vector<double>& x, const std::vector<double>& y
 
 }  // namespace
 
-AnalysisChart::AnalysisChart(Language language) {
-  auto* chart = new QChart;
+// Built with its chart: a chart view made empty makes a chart of its own,
+// which a later setChart lets go without deleting.
+AnalysisChart::AnalysisChart(Language language) : QChartView(new QChart) {
+  QChart* chart = this->chart();
   x_ = new QValueAxis;
   y_ = new QValueAxis;
   chart->addAxis(x_, Qt::AlignBottom);
   chart->addAxis(y_, Qt::AlignLeft);
-  // The transmission angle's working band, across the plot.
-  band_ = new QAreaSeries(new QLineSeries, new QLineSeries);
+  // The transmission angle's working band, across the plot; the area
+  // series does not own its two edges, so the chart does.
+  band_ = new QAreaSeries(new QLineSeries(chart), new QLineSeries(chart));
   band_->setName(TextOf(analysis_window::Band, language));
   band_->setColor(QColor(0, 160, 0, 40));
   band_->setBorderColor(QColor(0, 160, 0, 120));
@@ -68,7 +71,6 @@ AnalysisChart::AnalysisChart(Language language) {
     series->attachAxis(y_);
   }
   chart->legend()->markers(marker_).front()->setVisible(false);
-  setChart(chart);
 }
 
 QLineSeries* AnalysisChart::AddLine() {
