@@ -109,17 +109,14 @@ TEST_F(AreaDialog, DrawingMovingAndResizingTheRectangle) {
 }
 
 TEST(ExportWindows, TextsInBothLanguages) {
-  const char* const names[] = {"Label1", "btnAll", "btnClr", "chkRenzoku", "btnOK", "btnCancel"};
-  const QString japanese[] = {
-      "処理する範囲を指定してください。", "すべて", "クリア", "連続イメージ", "Oｋ", "キャンセル"};
-  const QString english[] = {
-      "Please specify the range to process.", "All", "Clear", "Continuation image", "Ok", "Cancel"};
   const TformArea inJapanese(Language::Japanese), inEnglish(Language::English);
   EXPECT_EQ(inJapanese.windowTitle(), "範囲の指定");
   EXPECT_EQ(inEnglish.windowTitle(), "Designating an area");
-  for (int i = 0; i < 6; ++i) {
-    EXPECT_EQ(Text(inJapanese, names[i]), japanese[i]);
-    EXPECT_EQ(Text(inEnglish, names[i]), english[i]);
+  for (const auto& [name, japanese, english] :
+       {std::tuple{"Label1", "処理する範囲を指定してください。", "Please specify the range to process."},
+        {"btnAll", "すべて", "All"}, {"btnClr", "クリア", "Clear"}, {"chkRenzoku", "連続イメージ", "Continuation image"},
+        {"btnOK", "Oｋ", "Ok"}, {"btnCancel", "キャンセル", "Cancel"}}) {
+    EXPECT_EQ(std::pair(Text(inJapanese, name), Text(inEnglish, name)), std::pair(QString(japanese), QString(english)));
   }
   const ExportProgressWindow progressJapanese(Language::Japanese), progressEnglish(Language::English);
   EXPECT_EQ(progressJapanese.windowTitle(), "リンク機構アニメーションの保存");

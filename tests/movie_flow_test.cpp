@@ -36,12 +36,11 @@ class MovieFlow : public ExportTest {
 
   // What must hold on every way out of a recording.
   void ExpectPutBack(const TurnBack& before) {
-    EXPECT_EQ(session.Model().PartTable, before.Parts);
-    EXPECT_EQ(session.Model().TrackPosition, before.TrackPosition);
-    EXPECT_EQ(session.Model().PowerPosition, before.PowerPosition);
-    EXPECT_EQ(session.Model().AngleStep, before.AngleStep);
-    EXPECT_TRUE(std::all_of(session.Loci().Trails.begin(), session.Loci().Trails.end(),
-                            [](const PenTrail& trail) { return trail.X.empty(); }));
+    const ModelState& m = session.Model();
+    EXPECT_EQ(m.PartTable, before.Parts);
+    EXPECT_EQ(std::tuple(m.TrackPosition, m.PowerPosition, m.AngleStep),
+              std::tuple(before.TrackPosition, before.PowerPosition, before.AngleStep));
+    EXPECT_TRUE(session.Loci().Empty());
     EXPECT_FALSE(progress.Shown);
   }
 };

@@ -51,11 +51,10 @@ TEST(NumberFormat, ParsersAreStrict) {
   }
 
   // Integers fit 32 bits.
-  EXPECT_EQ(ParseInteger("0"), 0);
-  EXPECT_EQ(ParseInteger("-7"), -7);
-  EXPECT_EQ(ParseInteger("+7"), 7);
-  EXPECT_EQ(ParseInteger("2147483647"), 2147483647);
-  EXPECT_EQ(ParseInteger("-2147483648"), -2147483647 - 1);
+  for (const auto& [text, value] : {std::pair{"0", 0}, {"-7", -7}, {"+7", 7}, {"2147483647", 2147483647},
+                                    {"-2147483648", -2147483647 - 1}}) {
+    EXPECT_EQ(ParseInteger(text), value) << text;
+  }
   for (const char* text : {"", "-", "2147483648", "-2147483649", "1.5", "1e3", "12a", " 1", "1 ", "+-1", "0x1"}) {
     EXPECT_FALSE(ParseInteger(text).has_value()) << '"' << text << '"';
   }
