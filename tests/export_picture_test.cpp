@@ -131,15 +131,9 @@ TEST(SeriesSheet, CellsFramesAndCaption) {
   for (const auto& [i, left, top] : {std::tuple{0, 40, 80}, {8, 560, 280}, {17, 1340, 480}}) {
     const uint32_t colour = (10u * i) << 16 | (250u - 10 * i) << 8 | 77u;
     const std::tuple<int, int, uint32_t> probes[] = {
-        {left, top, colour},
-        {left + 239, top + 179, colour},
-        {left - 1, top - 1, kWhite},
-        {left + 240, top + 180, kWhite},
-        {left - 2, top - 2, kBlack},
-        {left + 241, top + 90, kBlack},
-        {left + 120, top + 181, kBlack},
-        {left - 3, top + 90, kWhite},
-    };
+        {left, top, colour},          {left + 239, top + 179, colour}, {left - 1, top - 1, kWhite},
+        {left + 240, top + 180, kWhite}, {left - 2, top - 2, kBlack},   {left + 241, top + 90, kBlack},
+        {left + 120, top + 181, kBlack}, {left - 3, top + 90, kWhite}};
     for (const auto& [x, y, expected] : probes) {
       EXPECT_EQ(Rgb(sheet, x, y), expected) << "cell " << i << " at " << x << ", " << y;
     }
