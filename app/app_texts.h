@@ -78,8 +78,8 @@ inline constexpr Message CrankAngle{"クランク角 {0}°", "Crank angle {0}°"
 inline constexpr Message Transmission{"伝達角 ピン {0}：{1}°（{2}° 〜 {3}°）",
                                       "Transmission angle at pin {0}: {1}° ({2}° to {3}°)"};
 inline constexpr Message PointSpeed{
-    "速さ最大 {0} px/rad = {1} px/s（{2}°）、加速度最大 {3} px/rad² = {4} px/s²（{5}°）",
-    "Speed up to {0} px/rad = {1} px/s at {2}°, acceleration up to {3} px/rad² = {4} px/s² at {5}°"};
+    "速さ最大 {0} px/rad = {1} px/s（{2}°）\n加速度最大 {3} px/rad² = {4} px/s²（{5}°）",
+    "Speed up to {0} px/rad = {1} px/s at {2}°\nAcceleration up to {3} px/rad² = {4} px/s² at {5}°"};
 inline constexpr Message Position{"位置", "Position"};
 inline constexpr Message Velocity{"速度", "Velocity"};
 inline constexpr Message Acceleration{"加速度", "Acceleration"};
