@@ -12,8 +12,12 @@
 #include "app/qt_translations.h"
 #include "app/ui_fonts.h"
 #include "app/ui_language.h"
+#include "model/temporary_files.h"
 
 int main(int argc, char** argv) {
+  // A logout or a kill in the middle of an export leaves no hidden temporary
+  // file of up to 100 MB beside the user's pictures.
+  morvane::RemoveTemporariesOnSignals();
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Morvane"));
   QApplication::setApplicationDisplayName(QStringLiteral("Morvane"));
