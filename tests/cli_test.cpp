@@ -67,23 +67,14 @@ TEST(Cli, BadArgumentsGiveUsageAndStatus64) {
   EXPECT_EQ(version.Out.rfind("morvane-cli ", 0), 0u);
 }
 
-// What a careful user's mistakes do to files: a device stays a device, a link
-// stays a link, a protected file and an old picture on a full disk stay as
-// they were; output into a full standard output is reported.
+// A protected file and an old picture on a full disk stay as they were, and
+// output into a full standard output is reported. Links, devices and long
+// names are the output file's own tests; the commands write through it.
 TEST(Cli, OutputsNeverDestroyWhatStoodThere) {
   namespace fs = std::filesystem;
   const testing::TempFolder folder;
   const std::string model = kExamples + "crank-rocker.mvd";
   const auto drive = [&](const fs::path& out) { return RunCli("drive " + model + " --to 400 -o '" + out.string() + "'"); };
-
-  EXPECT_EQ(drive("/dev/null").ExitCode, 0);
-  EXPECT_TRUE(fs::is_character_file("/dev/null"));
-
-  testing::WriteBytes(folder / "target.mvd", "old");
-  fs::create_symlink("target.mvd", folder / "link.mvd");
-  EXPECT_EQ(drive(folder / "link.mvd").ExitCode, 0);
-  EXPECT_TRUE(fs::is_symlink(folder / "link.mvd"));
-  EXPECT_EQ(testing::ReadWholeFile((folder / "target.mvd").string()).rfind("----", 0), 0u);
 
   testing::WriteBytes(folder / "protected.mvd", "keep");
   fs::permissions(folder / "protected.mvd", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
@@ -95,10 +86,7 @@ TEST(Cli, OutputsNeverDestroyWhatStoodThere) {
   EXPECT_EQ(full.ExitCode, 73) << full.Err;
   EXPECT_EQ(testing::ReadWholeFile((folder / "old.png").string()), "old picture");
 
-  const fs::path longName = folder / (std::string(240, 'm') + ".mvd");
-  EXPECT_EQ(drive(longName).ExitCode, 0);
-  EXPECT_TRUE(fs::exists(longName));
-  EXPECT_EQ(folder.EntryCount(), 5u) << "a temporary was left behind";
+  EXPECT_EQ(folder.EntryCount(), 2u) << "a temporary was left behind";
 
   for (const std::string& args : {"info " + model, "check " + model, std::string("--help"), "trace " + model}) {
     const int status = std::system((std::string(MORVANE_CLI) + " " + args + " >/dev/full 2>/dev/null").c_str());
