@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <sstream>
 #include <stdexcept>
 
 #include "examples/example_models.h"
@@ -29,17 +28,13 @@ class Trace {
     const CliRun run = RunCli("trace " + kExamples + example + " --step " + std::to_string(step) + " --to " +
                               std::to_string(to));
     exitCode_ = run.ExitCode;
-    std::istringstream lines(run.Out);
-    std::string line;
-    std::getline(lines, line);
-    std::istringstream header(line);
-    for (std::string name; std::getline(header, name, ',');) {
+    const std::vector<std::string> lines = Split(run.Out, '\n');
+    for (const std::string& name : Split(lines.empty() ? "" : lines[0], ',')) {
       columns_.emplace(name, columns_.size());
     }
-    while (std::getline(lines, line)) {
-      std::istringstream cells(line);
+    for (size_t line = 1; line < lines.size(); ++line) {
       rows_.emplace_back();
-      for (std::string cell; std::getline(cells, cell, ',');) {
+      for (const std::string& cell : Split(lines[line], ',')) {
         rows_.back().push_back(std::stod(cell));
       }
     }

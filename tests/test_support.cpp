@@ -40,6 +40,15 @@ std::string CommandOutput(const std::string& command) {
   return text;
 }
 
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::stringstream stream(text);
+  for (std::string part; std::getline(stream, part, separator);) {
+    parts.push_back(part);
+  }
+  return parts;
+}
+
 std::string MakeTempFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "morvane-test-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/model_state.h"
 
@@ -28,6 +29,8 @@ CliRun RunCli(const std::string& arguments, const std::string& shell = "");
 
 // What a shell command prints on its standard output.
 std::string CommandOutput(const std::string& command);
+// The pieces of `text` between separators, as a CSV row or a program's lines.
+std::vector<std::string> Split(const std::string& text, char separator);
 
 // A fresh empty folder under the system's temporary folder.
 std::string MakeTempFolder();

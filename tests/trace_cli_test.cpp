@@ -6,7 +6,6 @@
 #include <charconv>
 #include <filesystem>
 #include <map>
-#include <sstream>
 
 #include "solver/auto_rotation.h"
 #include "tests/test_support.h"
@@ -16,15 +15,6 @@ namespace morvane {
 namespace {
 
 using namespace testing;
-
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::stringstream stream(text);
-  for (std::string part; std::getline(stream, part, separator);) {
-    parts.push_back(part);
-  }
-  return parts;
-}
 
 std::string Shortest(double value) {
   char buffer[32];
