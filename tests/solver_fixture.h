@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "tests/part_building.h"
 #include "model/catalogue.h"
@@ -56,6 +57,9 @@ struct Rig {
   DriveResult Step(int32_t position) { return DriveStep(Solver, Loci, position); }
   int Logged(const std::string& line) const { return std::count(Log.Lines.begin(), Log.Lines.end(), line); }
 };
+
+// How a step ended, to compare at once with a refusal's status, code and text.
+inline auto Outcome(const DriveResult& r) { return std::tuple(r.Status, r.Code, r.RefusalText); }
 
 inline std::unique_ptr<ModelState> PowerPistonAt(double phase) {
   auto m = std::make_unique<ModelState>();

@@ -97,9 +97,7 @@ TEST(ExampleDrives, EveryExampleTurnsTwiceBothWaysAtEverySpeedUnlessItLocks) {
                                                     WorstPinError(*rig.Model, c.JointPin, *b)) < 1e-6));
         }
         if (locks) {
-          EXPECT_EQ(result.Status, DriveStatus::Refused) << step;
-          EXPECT_EQ(result.Code, kMoveNoIntersection);
-          EXPECT_EQ(result.RefusalText, text::RodLength);
+          EXPECT_EQ(Outcome(result), std::tuple(DriveStatus::Refused, kMoveNoIntersection, text::RodLength)) << step;
         } else if (direction == Rotation::Forward && file != "change-point.mvd") {
           EXPECT_LT(WorstFault(*rig.Model, *start, true), 1e-6) << file << " step " << step;
         }
@@ -126,9 +124,8 @@ TEST(Drive, RefusedStepLeavesTheTablesAndPutsTheBarBack) {
     rig.Log.Enabled = true;
     rig.Solver.UiLanguage = held ? Language::Japanese : Language::English;
     const DriveResult result = rig.Step(40);
-    EXPECT_EQ(result.Status, DriveStatus::Refused);
-    EXPECT_EQ(result.Code, held ? kMoveHeldByFixedPin : kMoveUndecided);
-    EXPECT_EQ(result.RefusalText, held ? text::HeldByFixedPin : text::CannotMove);
+    EXPECT_EQ(Outcome(result), held ? std::tuple(DriveStatus::Refused, kMoveHeldByFixedPin, text::HeldByFixedPin)
+                                    : std::tuple(DriveStatus::Refused, kMoveUndecided, text::CannotMove));
     EXPECT_EQ(m.PartTable, before);
     EXPECT_TRUE(m.TrackPosition == 0 && m.PowerPosition == 0 && m.TrackEventsEnabled && rig.Loci.Empty());
     ASSERT_GE(rig.Log.Lines.size(), 3u);
@@ -256,9 +253,7 @@ TEST(Drive, DeadPointEndsWhereOneSnapOfTheJointEnds) {
         << position;
     ASSERT_LE(WorstPinError(*rig.Model, 102, PinAt(*rig.Model, 102)), 0.16) << position;
   }
-  EXPECT_EQ(result.Status, DriveStatus::Refused);
-  EXPECT_EQ(result.Code, kMoveNoIntersection);
-  EXPECT_EQ(result.RefusalText, text::RodLength);
+  EXPECT_EQ(Outcome(result), std::tuple(DriveStatus::Refused, kMoveNoIntersection, text::RodLength));
 }
 
 // As the first part, a piston without power whose axis points at the pin's

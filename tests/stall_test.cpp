@@ -32,9 +32,7 @@ TEST(Stall, DriveWhoseDrivenPinsJoinNothingIsRefused) {
   rig.Model->HasPowerPart = true;
   rig.Model->PowerPartIndex = 0;
   const DriveResult result = rig.Step(40);
-  EXPECT_EQ(result.Status, DriveStatus::Refused);
-  EXPECT_EQ(result.Code, kMoveUndecided);
-  EXPECT_EQ(result.RefusalText, solver_texts::Undecided);
+  EXPECT_EQ(Outcome(result), std::tuple(DriveStatus::Refused, kMoveUndecided, solver_texts::Undecided));
 }
 
 // A power piston at its full stroke, with a free crank-rocker on its first pin
