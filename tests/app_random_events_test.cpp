@@ -28,6 +28,7 @@
 #include "model/part_kind.h"
 #include "session/popup_edits.h"
 #include "tests/app_commands_support.h"
+#include "tests/recorded_model.h"
 #include "tests/test_support.h"
 #include "tests/window_mouse.h"
 
@@ -44,17 +45,6 @@ const char* const kModels[] = {"crank-rocker.mvd", "four-pens.mvd",    "klann-le
 
 const char* const kLockedDuringRotation[] = {"pnlLeft",      "btnOpen",  "btnUndo",  "btnExit",
                                              "PageControl1", "cmbSpeed", "TrackBar1"};
-
-struct Recorded {
-  ModelCounters Counters;
-  std::vector<PartRecord> Parts;
-
-  bool operator==(const Recorded&) const = default;
-};
-
-Recorded Record(const ModelState& model) {
-  return {model, {model.PartTable.begin(), model.PartTable.begin() + model.PartCount}};
-}
 
 // Qt's own dialogs, answered by nobody but the random user.
 struct QtDialogsAlone {

@@ -25,10 +25,13 @@
 #include "model/model_file.h"
 #include "model/part_kind.h"
 #include "session/session.h"
+#include "../recorded_model.h"
 
 namespace {
 
 using namespace morvane;
+using morvane::testing::Record;
+using morvane::testing::Recorded;
 
 void Require(bool promise) {
   if (!promise) {
@@ -84,17 +87,6 @@ constexpr Walk kWalks[] = {{200, 3, 18}, {40, 0, 181}, {150, 2, 24}};
 // its slots may start up to this far apart; the solver closes joints within
 // half a pixel, a piston's end within a pixel.
 constexpr double kPinSpread = 1.415;
-
-struct Recorded {
-  ModelCounters Counters;
-  std::vector<PartRecord> Parts;
-
-  bool operator==(const Recorded&) const = default;
-};
-
-Recorded Record(const ModelState& model) {
-  return {model, {model.PartTable.begin(), model.PartTable.begin() + model.PartCount}};
-}
 
 struct PinUse {
   std::vector<int> Parts;
