@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "codecs/images/resample.h"
@@ -64,6 +65,15 @@ class ExportTest : public ::testing::Test {
     for (int32_t t = step; t <= track; t += step) {
       ASSERT_TRUE(session.MoveForExport(t, 0, refusal)) << t;
     }
+  }
+  // What must hold on every way out of an export that turns the mechanism.
+  void ExpectPutBack(const TurnBack& before) {
+    const ModelState& m = session.Model();
+    EXPECT_EQ(m.PartTable, before.Parts);
+    EXPECT_EQ(std::tuple(m.TrackPosition, m.PowerPosition, m.AngleStep),
+              std::tuple(before.TrackPosition, before.PowerPosition, before.AngleStep));
+    EXPECT_TRUE(session.Loci().Empty());
+    EXPECT_FALSE(progress.Shown);
   }
 
   TempFolder folder;

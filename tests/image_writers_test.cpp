@@ -79,9 +79,8 @@ TEST(GifAnimation, TwentyFourLoopingFramesOfThirtyHundredthsWrittenOnlyWhenFinis
   for (int i = 0; i < 24; ++i) {
     GraphicsControlBlock control{};
     ASSERT_EQ(DGifSavedExtensionToGCB(gif.get(), i, &control), GIF_OK);
-    EXPECT_EQ(control.DelayTime, 30);
-    EXPECT_EQ(control.TransparentColor, NO_TRANSPARENT_COLOR);
-    EXPECT_EQ(control.DisposalMode, DISPOSAL_UNSPECIFIED);
+    EXPECT_EQ(std::tuple(control.DelayTime, control.TransparentColor, control.DisposalMode),
+              std::tuple(30, NO_TRANSPARENT_COLOR, DISPOSAL_UNSPECIFIED));
     EXPECT_EQ(OffPalettePixels(gif.get(), i, frames[i].Frame()), 0) << "frame " << i;
   }
 

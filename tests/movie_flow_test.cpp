@@ -33,16 +33,6 @@ class MovieFlow : public ExportTest {
     }
     session.ReturnTo(start);
   }
-
-  // What must hold on every way out of a recording.
-  void ExpectPutBack(const TurnBack& before) {
-    const ModelState& m = session.Model();
-    EXPECT_EQ(m.PartTable, before.Parts);
-    EXPECT_EQ(std::tuple(m.TrackPosition, m.PowerPosition, m.AngleStep),
-              std::tuple(before.TrackPosition, before.PowerPosition, before.AngleStep));
-    EXPECT_TRUE(session.Loci().Empty());
-    EXPECT_FALSE(progress.Shown);
-  }
 };
 
 TEST_F(MovieFlow, MpegMoviesHoldTwoTurnsThatDecodeToTheFramesRecorded) {
